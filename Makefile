@@ -1,0 +1,47 @@
+# Deadhold: `make run` and `make test` are the whole set-up on a fresh Debian 12 machine.
+JOBS ?= 2
+BUILD := build
+ASAN_BUILD := build-asan
+WORKSPACE := workspace
+CATALOGUES := BULLETS.TXT POWDERS.TXT PRIMERS.TXT
+
+.PHONY: all bootstrap build run test test-asan bench format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD)/CMakeCache.txt: | bootstrap
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: bootstrap $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@mkdir -p $(WORKSPACE)
+	@for f in $(CATALOGUES); do \
+	  if [ -f resources/$$f ] && [ ! -e $(WORKSPACE)/$$f ]; then cp resources/$$f $(WORKSPACE)/$$f; fi; \
+	done
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: run it under Xvfb with 'xvfb-run -a make run'."; exit 1; \
+	fi
+	cd $(WORKSPACE) && ../$(BUILD)/src/ui/deadhold
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan: bootstrap
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDEADHOLD_SANITIZE=ON -DDEADHOLD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	$(BUILD)/bench/deadhold-bench
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

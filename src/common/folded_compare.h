@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace deadhold {
+
+// Byte-wise comparison with A-Z folded to a-z and bytes compared as unsigned values; a text
+// that is a prefix of another sorts first. Folding to lower case puts '_' before the letters.
+// Used for the load book order, the caliber groups and the catalogue order.
+int compareFolded(std::string_view a, std::string_view b);
+
+inline bool equalsFolded(std::string_view a, std::string_view b) { return compareFolded(a, b) == 0; }
+
+}  // namespace deadhold

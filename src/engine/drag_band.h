@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+namespace deadhold {
+
+// One velocity band of the G1 model: quadratic fits of the space function S(v) (feet) and the
+// time function T(v) (seconds) of the reference projectile, expanded about centreVelocity.
+struct DragBand {
+  double velocityLow;     // ft/s, inclusive
+  double velocityHigh;    // ft/s, exclusive
+  double centreVelocity;  // ft/s
+  double spaceLow;        // feet, exclusive
+  double spaceHigh;       // feet, inclusive
+  double spaceA, spaceB, spaceC;
+  double timeA, timeB, timeC;
+};
+
+inline constexpr int kDragBandCount = 22;
+
+// The 22 bands, ordered by velocity. The space bounds are rounded values of their own, not the
+// fits evaluated at the velocity edges, so the two selections are not exact inverses.
+extern const std::array<DragBand, kDragBandCount> kDragBands;
+
+}  // namespace deadhold
