@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/trajectory.h"
+
+namespace deadhold {
+
+// One column of the Ballistics Calculator's range list; columns follow the fields of a
+// TrajectoryPoint in order and are left-aligned.
+struct RangeListColumn {
+  const char* heading;
+  int width;  // initial width, pixels
+  const char* cellFormat;
+};
+
+inline constexpr int kRangeListColumnCount = 20;
+extern const std::array<RangeListColumn, kRangeListColumnCount> kRangeListColumns;
+
+using RangeListCells = std::array<std::string, kRangeListColumnCount>;
+
+// The 20 cell texts of one listed row, exactly as the list shows them.
+RangeListCells rangeListCells(const TrajectoryPoint& point);
+
+// The list never shows a negative time of flight (the inversion can leave a tiny one at the
+// muzzle): the page clamps it in the table itself before listing, a text table on a copy.
+void clampListedTime(TrajectoryPoint& point);
+
+}  // namespace deadhold
