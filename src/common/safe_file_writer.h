@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace deadhold {
+
+// Why a file could not be written or read, as one line that names the file and the reason,
+// ready for a "FILE ERROR" box or standard error.
+struct FileError {
+  std::string message;
+};
+
+// Replaces a file without ever leaving it half-written: the bytes go to a new file beside the
+// target, which is flushed to disk and then renamed over the target in one step. Until commit()
+// succeeds the target keeps its old contents; a writer dropped before that removes its temporary
+// file. An existing target must be a writable regular file, as it would have to be to be
+// overwritten in place; a link is followed and the file it names is replaced.
+class SafeFileWriter {
+ public:
+  explicit SafeFileWriter(std::filesystem::path target);
+  ~SafeFileWriter();
+  SafeFileWriter(const SafeFileWriter&) = delete;
+  SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+  // Errors are kept for commit(), so a caller can write everything and check once.
+  void write(const void* data, std::size_t size);
+  void write(std::string_view text) { write(text.data(), text.size()); }
+
+  [[nodiscard]] std::optional<FileError> commit();
+
+ private:
+  void open();
+  void flushBuffer();
+  void fail(const std::string& reason);
+  void discardTemporary();
+
+  std::string shownName_;  // as the caller named it, for messages
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  int descriptor_ = -1;
+  std::vector<char> buffer_;
+  std::optional<FileError> error_;
+  bool committed_ = false;
+};
+
+// The whole contents at once, through a SafeFileWriter.
+[[nodiscard]] std::optional<FileError> writeFileSafely(const std::filesystem::path& target,
+                                                       std::string_view contents);
+
+}  // namespace deadhold

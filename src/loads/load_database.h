@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "common/safe_file_writer.h"
+#include "loads/load_record.h"
+
+namespace deadhold {
+
+inline constexpr const char* kDatabaseFileName = "RELOADER.DAT";
+
+// The 12-byte head of RELOADER.DAT, kept between reading and writing.
+struct DatabaseHeader {
+  std::uint16_t format = 0;    // 1 when written
+  std::uint16_t reserved = 0;  // 0 when written
+  std::int32_t count = 0;      // records that follow
+  std::int32_t currentIndex = 0;  // position of the current load, -1 for none
+};
+inline constexpr std::size_t kDatabaseHeaderSize = 12;
+
+// The load book: every LoadRecord, kept in the order of their sort key, and the current load.
+// Records are owned here and keep their address until they are removed or the database is
+// cleared or read again, so the pages may hold plain pointers in between.
+class LoadDatabase {
+ public:
+  explicit LoadDatabase(std::filesystem::path file = kDatabaseFileName);
+
+  const std::filesystem::path& file() const { return file_; }
+
+  // Replaces the list with the file's records and returns how many it read. A missing file
+  // leaves the list as it was and reads 0. A file shorter than its header claims yields the
+  // records it holds, the last one completed with zeros. A file that exists but cannot be read
+  // reads 0, and readProblem() says why.
+  int readDatabase();
+  // Writes the whole list over the file, safely: on failure the file keeps its old contents and
+  // the reason comes back. A database never read and still empty writes nothing. A file that
+  // could not be read is never overwritten, so nothing the user could not see is lost.
+  [[nodiscard]] std::optional<FileError> writeDatabase();
+
+  // Appends a copy (with an empty link), re-sorts and returns the copy; the current load stays.
+  LoadRecord& addLoadCopy(const LoadRecord& record);
+  // Frees the record. A current load at the head passes to its successor, elsewhere to its
+  // predecessor; the last load removed leaves none.
+  void removeLoad(const LoadRecord* record);
+  void clearDatabase();
+
+  int loadCount() const { return static_cast<int>(loads_.size()); }
+  // Null when the position is outside the list.
+  LoadRecord* loadAt(int position);
+  const LoadRecord* loadAt(int position) const;
+  // -1 when the record is not in the list.
+  int indexOfLoad(const LoadRecord* record) const;
+
+  // Stable ascending order of "%s %d %s %s" (caliber, weight cut to a whole number, bullet
+  // maker, bullet type) compared with A-Z folded; the weight compares as text, so 150 grains
+  // sort before 55. Does nothing while the file is being read.
+  void sortLoads();
+
+  // Gives every caliber that is empty or all spaces the caliber "Unknown"; returns how many
+  // were replaced (0: nothing to report). The list is not re-sorted.
+  int repairCalibers();
+
+  LoadRecord* currentLoad() { return current_; }
+  const LoadRecord* currentLoad() const { return current_; }
+  // A record of the list, or null for none; a record from elsewhere makes none current.
+  void setCurrentLoad(LoadRecord* record);
+
+  const DatabaseHeader& header() const { return header_; }
+  bool readingFile() const { return readingFile_; }
+  bool fileWasRead() const { return fileWasRead_; }
+  // Why the last read could not take the file (it exists, but could not be opened or read
+  // through), or nothing.
+  const std::optional<FileError>& readProblem() const { return readProblem_; }
+
+ private:
+  void readRecords(std::FILE* stream, std::size_t fileSize);
+
+  std::filesystem::path file_;
+  std::vector<std::unique_ptr<LoadRecord>> loads_;
+  LoadRecord* current_ = nullptr;
+  DatabaseHeader header_;
+  bool readingFile_ = false;
+  bool fileWasRead_ = false;
+  std::optional<FileError> readProblem_;
+};
+
+}  // namespace deadhold

@@ -1,0 +1,23 @@
+#include "loads/load_record.h"
+
+#include <cstring>
+
+namespace deadhold {
+
+LoadRecord loadRecordFromBytes(std::span<const std::byte, kLoadRecordSize> bytes) {
+  LoadRecord record;
+  std::memcpy(&record, bytes.data(), kLoadRecordSize);
+  return record;
+}
+
+LoadRecordBytes loadRecordBytes(const LoadRecord& record) {
+  LoadRecordBytes bytes;
+  std::memcpy(bytes.data(), &record, kLoadRecordSize);
+  return bytes;
+}
+
+bool sameBytes(const LoadRecord& a, const LoadRecord& b) {
+  return std::memcmp(&a, &b, kLoadRecordSize) == 0;
+}
+
+}  // namespace deadhold
