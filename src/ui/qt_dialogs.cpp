@@ -1,0 +1,92 @@
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "file_filter.h"
+#include "qt_print_target.h"
+
+namespace deadhold::ui {
+
+namespace {
+
+QString latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon qtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
+                                                   QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(QApplication::activeWindow());
+  // Qt's own dialog on every desktop: it honours the default extension and asks before
+  // overwriting, which some native dialogs leave to the caller.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                     : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !prompt.confirmOverwrite);
+  dialog.setNameFilters(qtNameFilters(prompt.filter));
+  if (!prompt.initialFolder.empty())
+    dialog.setDirectory(QFile::decodeName(prompt.initialFolder.c_str()));
+  QString suffix = latin1(prompt.defaultExtension);
+  if (suffix.startsWith('.')) suffix.remove(0, 1);
+  dialog.setDefaultSuffix(suffix);
+  if (!prompt.defaultName.empty()) dialog.selectFile(latin1(prompt.defaultName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+}
+
+}  // namespace
+
+Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons,
+                             Icon icon) {
+  QMessageBox box(qtIcon(icon), latin1(title), latin1(text), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  switch (buttons) {
+    case Buttons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.exec();
+      return Answer::Ok;
+    case Buttons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    case Buttons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+  }
+  return Answer::Cancel;
+}
+
+std::optional<std::filesystem::path> QtDialogs::promptSave(const FilePrompt& prompt) {
+  return runFilePrompt(prompt, QFileDialog::AcceptSave);
+}
+
+std::optional<std::filesystem::path> QtDialogs::promptOpen(const FilePrompt& prompt) {
+  return runFilePrompt(prompt, QFileDialog::AcceptOpen);
+}
+
+std::unique_ptr<PrintTarget> QtDialogs::choosePrinter() {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<QtPrintTarget>(std::move(printer));
+}
+
+}  // namespace deadhold::ui
