@@ -1,0 +1,106 @@
+#include "loadinfo/load_info_page.h"
+
+#include "common/cformat.h"
+#include "loadinfo/save_load_book.h"
+#include "loads/load_messages.h"
+#include "loads/load_rules.h"
+#include "loads/load_text_report.h"
+
+namespace deadhold {
+
+LoadInfoPage::LoadInfoPage(LoadDatabase& database, Dialogs& dialogs,
+                           const std::filesystem::path& startDirectory)
+    : database_(database), dialogs_(dialogs), startDirectory_(startDirectory) {}
+
+void LoadInfoPage::initialise() {
+  database_.readDatabase();
+  // A book that exists but cannot be read must not look like an empty one.
+  if (const auto& problem = database_.readProblem())
+    dialogs_.messageBox(problem->message, kFileErrorTitle, Buttons::Ok, Icon::Error);
+  showCurrentLoad();
+}
+
+void LoadInfoPage::shutDown() {
+  saveLoadBook(database_, dialogs_);
+  database_.clearDatabase();
+  showCurrentLoad();
+}
+
+void LoadInfoPage::showCurrentLoad() {
+  const LoadRecord* load = database_.currentLoad();
+  for (std::size_t i = 0; i < kLoadInfoFieldCount; ++i)
+    fieldTexts_[i] = load ? loadInfoFieldText(*load, static_cast<LoadInfoField>(i)) : "";
+  molyChecked_ = load && flagChecksBox(load->moly);
+  crimpChecked_ = load && flagChecksBox(load->crimp);
+  groupCaption_ = load ? cformat("Load Name: %s", load->loadName.str().c_str()) : "Load Name:";
+  shotRows_.clear();
+  if (load) {
+    for (int i = 0; i < kShotCount; ++i)
+      if (load->shots[i].shotPlaced != 0) shotRows_.push_back(shotListRow(load->shots[i], i + 1));
+  }
+  // Always follows the current load, including after an Open Load that ends with one.
+  loadButtonsEnabled_ = load != nullptr;
+}
+
+void LoadInfoPage::openLoad(LoadInfoDialogs& dialogs) {
+  if (database_.loadCount() == 0) {
+    dialogs_.messageBox(kDatabaseEmptyOnOpenMessage, kDatabaseEmptyTitle, Buttons::Ok);
+    showCurrentLoad();
+    return;
+  }
+  dialogs.runOpenLoad();
+  showCurrentLoad();
+}
+
+void LoadInfoPage::newLoad(LoadInfoDialogs& dialogs) {
+  LoadRecord load = blankLoadRecord();
+  if (!dialogs.runEditLoad(load)) return;
+  database_.setCurrentLoad(&database_.addLoadCopy(load));
+  saveLoadBook(database_, dialogs_);
+  showCurrentLoad();
+}
+
+void LoadInfoPage::editLoad(LoadInfoDialogs& dialogs) {
+  LoadRecord* current = database_.currentLoad();
+  if (!current) return;
+  LoadRecord copy = *current;
+  if (!dialogs.runEditLoad(copy)) return;
+  // In place: the load keeps its position and the list is not re-sorted.
+  *current = copy;
+  saveLoadBook(database_, dialogs_);
+  showCurrentLoad();
+}
+
+void LoadInfoPage::largeTarget(LoadInfoDialogs& dialogs) {
+  LoadRecord* current = database_.currentLoad();
+  if (!current) return;
+  dialogs.runShotString(*current);
+  showCurrentLoad();
+}
+
+void LoadInfoPage::saveToText() {
+  const LoadRecord* current = database_.currentLoad();
+  if (!current) return;
+  FilePrompt prompt;
+  prompt.defaultName = "LOAD";
+  prompt.defaultExtension = ".TXT";
+  prompt.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  prompt.confirmOverwrite = true;
+  prompt.folderMustExist = true;
+  prompt.initialFolder = startDirectory_;
+  const auto file = dialogs_.promptSave(prompt);
+  if (!file) return;
+  if (writeLoadTextReport(*file, *current))
+    dialogs_.messageBox(kCouldNotOpenFileForWritingMessage, kFileErrorTitle, Buttons::Ok);
+}
+
+void LoadInfoPage::print(LoadInfoDialogs& dialogs) {
+  if (database_.currentLoad()) dialogs.printLoad();
+}
+
+void LoadInfoPage::paint(Surface&) {
+  // The small target, drawTarget(surface, kTargetLeft, kTargetTop, kTargetScale, no selection,
+  // nothing hidden, full picture, current load), is drawn here once the target drawing exists.
+}
+
+}  // namespace deadhold
