@@ -165,8 +165,9 @@ TEST(TrajectoryFailedMuzzleSelection, WorksWithTheBandLeftInForce) {
 // A zero coefficient or absolute-zero temperature divides by zero: the muzzle row's space value
 // is not a number, its selection fails, and the computation ends there without trapping.
 TEST(TrajectoryNonsenseInputs, StopAfterTheMuzzleRowWithoutTrapping) {
-  for (const BallisticInputs& inputs : {BallisticInputs{0, 130, 3016, 250, 1.5, 70, 500},
-                                        BallisticInputs{0.436, 130, 3016, 250, 1.5, -459.67, 500}}) {
+  for (const BallisticInputs& inputs :
+       {BallisticInputs{0, 130, 3016, 250, 1.5, 70, 500},
+        BallisticInputs{0.436, 130, 3016, 250, 1.5, -459.67, 500}}) {
     QuietEngine engine;
     engine.computeTrajectory(inputs);
     EXPECT_EQ(engine.table()[0].maxY, -1.5);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <iosfwd>
+#include <string>
+
+#include "engine/trajectory.h"
+
+namespace deadhold::cli {
+
+// The load options every computing command shares: --bc --weight --velocity --zero --scope
+// --temp --altitude --label, each defaulting to the program's default load, and --unchecked.
+// Values are real numbers (see real_option.h); anything else is refused during parsing with a
+// one-line error naming the option.
+class LoadOptions {
+ public:
+  // Adds the options to `command`; the object must outlive the parse and its callbacks.
+  explicit LoadOptions(CLI::App& command);
+  LoadOptions(const LoadOptions&) = delete;  // the parser holds references into it
+  LoadOptions& operator=(const LoadOptions&) = delete;
+
+  const BallisticInputs& inputs() const { return inputs_; }
+  const std::string& label() const { return label_; }
+
+  // The Ballistics Calculator's range check (skipped with --unchecked). On failure writes the
+  // "Value Range Error" text to `errors` and answers false; the command then exits refused.
+  bool passRangeCheck(std::ostream& errors) const;
+
+ private:
+  BallisticInputs inputs_;
+  std::string label_;
+  bool unchecked_ = false;
+};
+
+}  // namespace deadhold::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace deadhold::cli {
+
+using TextRow = std::vector<std::string>;
+
+// Lays rows of cells out as left-aligned columns for a terminal: each column as wide as its
+// widest cell, two blanks between columns, no trailing blanks, one line per row.
+std::string alignColumns(const std::vector<TextRow>& rows);
+
+}  // namespace deadhold::cli
