@@ -1,0 +1,215 @@
+#include <charconv>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "command_registry.h"
+#include "common/cformat.h"
+#include "common/numbers.h"
+#include "loads/load_database.h"
+#include "loads/load_exchange.h"
+#include "loads/load_messages.h"
+#include "loads/load_rules.h"
+#include "loads/load_text_report.h"
+#include "text_columns.h"
+
+namespace deadhold::cli {
+namespace {
+
+struct LoadsArguments {
+  std::string database = kDatabaseFileName;
+  std::string format = "text";
+  std::string index;
+  std::string file;
+};
+
+void refuse(const std::string& message) { std::cerr << "deadhold-cli: " << message << "\n"; }
+
+// The load book, or nothing (with the reason said) when it cannot be read. Only an import may
+// start a book that does not exist yet.
+std::unique_ptr<LoadDatabase> openBook(const std::string& file, bool mayBeNew) {
+  auto database = std::make_unique<LoadDatabase>(file);
+  database->readDatabase();
+  if (database->readProblem()) {
+    refuse(database->readProblem()->message);
+    return nullptr;
+  }
+  if (!database->fileWasRead() && !mayBeNew) {
+    refuse("Could not read " + file + ": No such file or directory");
+    return nullptr;
+  }
+  return database;
+}
+
+// Load N of the book, or nothing (with the reason said).
+LoadRecord* loadNumbered(LoadDatabase& database, const std::string& text) {
+  int index = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
+  if (error != std::errc() || end != text.data() + text.size() || index < 0) {
+    refuse("N must be a load's index (0, 1, ...), not \"" + text + "\"");
+    return nullptr;
+  }
+  LoadRecord* load = database.loadAt(index);
+  if (load == nullptr) {
+    refuse(cformat("no load %d: the load book holds %d load%s", index, database.loadCount(),
+                   database.loadCount() == 1 ? "" : "s"));
+  }
+  return load;
+}
+
+TextRow listRow(const LoadRecord& load, int index) {
+  return {std::to_string(index),
+          load.caliber.str(),
+          std::to_string(cutToInt(load.bulletWeight)),
+          load.bulletMfg.str(),
+          load.bulletType.str(),
+          load.loadName.str(),
+          load.powderMfg.str(),
+          load.powderType.str(),
+          cformat("%.1f", load.powderWeight),
+          std::to_string(cutToInt(load.avVelocity)),
+          cformat("%.3f", load.avGroup)};
+}
+
+const TextRow kListHeader{"index",      "caliber",    "bulletWeight", "bulletMfg",
+                          "bulletType", "loadName",   "powderMfg",    "powderType",
+                          "powderWeight", "avVelocity", "avGroup"};
+
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+// RFC 4180: a header record, fields quoted where needed, records ended by CR LF.
+std::string csvRecord(const TextRow& row) {
+  std::string record;
+  for (const std::string& field : row) record += (record.empty() ? "" : ",") + csvField(field);
+  return record + "\r\n";
+}
+
+int listLoads(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, false);
+  if (!database) return kExitRefused;
+  const bool csv = arguments.format == "csv";
+  std::vector<TextRow> rows;
+  TextRow header = kListHeader;
+  if (csv) header.push_back("current");
+  if (!csv) header.insert(header.begin(), "");
+  rows.push_back(header);
+  for (int i = 0; i < database->loadCount(); ++i) {
+    const LoadRecord* load = database->loadAt(i);
+    const bool current = load == database->currentLoad();
+    TextRow row = listRow(*load, i);
+    if (csv) row.push_back(current ? "1" : "0");
+    if (!csv) row.insert(row.begin(), current ? "*" : "");
+    rows.push_back(row);
+  }
+  if (!csv) {
+    std::cout << alignColumns(rows);
+    return kExitOk;
+  }
+  for (const TextRow& row : rows) std::cout << csvRecord(row);
+  return kExitOk;
+}
+
+int showLoad(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, false);
+  if (!database) return kExitRefused;
+  const LoadRecord* load = loadNumbered(*database, arguments.index);
+  if (load == nullptr) return kExitRefused;
+  std::cout << loadTextReport(*load);
+  return kExitOk;
+}
+
+int exportNumbered(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, false);
+  if (!database) return kExitRefused;
+  const LoadRecord* load = loadNumbered(*database, arguments.index);
+  if (load == nullptr) return kExitRefused;
+  if (const auto failure = exportLoad(arguments.file, *load)) {
+    refuse(failure->error.message);
+    return kExitRefused;
+  }
+  return kExitOk;
+}
+
+int importFile(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, true);
+  if (!database) return kExitRefused;
+  const ImportOutcome outcome = importLoad(*database, arguments.file);
+  if (outcome.refusal) {
+    refuse(outcome.refusal->text + ": " + arguments.file);
+    return kExitRefused;
+  }
+  if (outcome.saveError) {
+    refuse(outcome.saveError->message);
+    return kExitRefused;
+  }
+  if (outcome.repairedCalibers > 0) std::cerr << kCaliberRepairMessage << "\n";
+  std::cout << "Imported load " << database->indexOfLoad(outcome.imported) << ": "
+            << loadDescription(*outcome.imported) << "\n";
+  return kExitOk;
+}
+
+int repairBook(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, false);
+  if (!database) return kExitRefused;
+  const int repaired = database->repairCalibers();
+  if (repaired > 0) {
+    if (const auto error = database->writeDatabase()) {
+      refuse(error->message);
+      return kExitRefused;
+    }
+  }
+  std::cout << cformat("%d caliber%s became \"Unknown\"\n", repaired, repaired == 1 ? "" : "s");
+  return kExitOk;
+}
+
+void setupLoads(CLI::App& app, int& exitStatus) {
+  auto arguments = std::make_shared<LoadsArguments>();
+  CLI::App* loads = app.add_subcommand("loads", "The load book (RELOADER.DAT) and .BLD files");
+  loads->require_subcommand(1);
+  loads->fallthrough();
+  loads->add_option("--db", arguments->database, "the load book to use")
+      ->default_str(kDatabaseFileName);
+  loads->footer(
+      "N is a load's 0-based index in the book's order, as `list` shows it. Errors are one line\n"
+      "on standard error with exit status 2; nothing is written then.");
+
+  const auto run = [arguments, &exitStatus](int (*command)(const LoadsArguments&)) {
+    return [arguments, &exitStatus, command] { exitStatus = command(*arguments); };
+  };
+
+  CLI::App* list = loads->add_subcommand("list", "Every load in the book's order");
+  list->add_option("--format", arguments->format, "text (aligned, * marks the current load) or "
+                                                   "csv (RFC 4180, with a current column)")
+      ->check(CLI::IsMember({"text", "csv"}))
+      ->default_str("text");
+  list->callback(run(&listLoads));
+
+  CLI::App* show = loads->add_subcommand("show", "The load text report (LOAD.TXT) of load N");
+  show->add_option("N", arguments->index, "the load's index")->required();
+  show->callback(run(&showLoad));
+
+  CLI::App* exportCommand = loads->add_subcommand("export", "Write load N as a .BLD file");
+  exportCommand->add_option("N", arguments->index, "the load's index")->required();
+  exportCommand->add_option("FILE", arguments->file, "the .BLD file to write")->required();
+  exportCommand->callback(run(&exportNumbered));
+
+  CLI::App* importCommand =
+      loads->add_subcommand("import", "Add the load of a .BLD file to the book and save it");
+  importCommand->add_option("FILE", arguments->file, "the .BLD file to read")->required();
+  importCommand->callback(run(&importFile));
+
+  CLI::App* repair = loads->add_subcommand(
+      "repair", "Give every blank caliber the caliber \"Unknown\" and save the book");
+  repair->callback(run(&repairBook));
+}
+
+const CommandRegistration registration(30, &setupLoads);
+
+}  // namespace
+}  // namespace deadhold::cli
