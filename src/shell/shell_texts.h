@@ -14,6 +14,7 @@ inline constexpr std::array<const char*, 4> kTabCaptions = {
 inline constexpr const char* kAboutCommand = "&About Deadhold";
 inline constexpr const char* kAboutCaption = "About Deadhold";
 inline constexpr const char* kAboutVersionLine = "Deadhold Version 1.6";
+inline constexpr const char* kAboutDescription = "Computer Reloading and Ballistics Software";
 
 // The load the Ballistics Calculator is handed when the load book has no current load.
 inline constexpr double kDefaultBallisticCoeff = 0.436;

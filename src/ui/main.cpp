@@ -1,13 +1,22 @@
 #include <QApplication>
 #include <clocale>
+#include <memory>
 
+#include "app_icon.h"
 #include "main_window.h"
+#include "qt_dialogs.h"
+#include "shell/application.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Qt adopts the user's locale; numbers in fields, files and reports always use '.'.
   std::setlocale(LC_NUMERIC, "C");
-  deadhold::ui::MainWindow window;
+  application.setWindowIcon(deadhold::ui::applicationIcon());
+
+  deadhold::ui::QtDialogs dialogs;
+  const auto program = std::make_unique<deadhold::Application>(
+      dialogs, deadhold::Application::captureStartDirectory());
+  deadhold::ui::MainWindow window(*program);
   window.show();
   return application.exec();
 }

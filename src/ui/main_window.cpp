@@ -1,19 +1,133 @@
 #include "main_window.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
+#include <QToolButton>
+
+#include "about_dialog.h"
+#include "app_icon.h"
+#include "dialog_units.h"
+#include "load_info_page_widget.h"
+#include "shell/application.h"
+#include "shell/shell_texts.h"
 
 namespace deadhold::ui {
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent), tabs_(new QTabWidget(this)) {
-  setWindowTitle("Deadhold, Computer Reloading and Ballistics Software v1.6");
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  for (const char* caption :
-       {"Load Information", "Ballistics Calculator", "Misc Functions", "Help"})
-    tabs_->addTab(new QWidget, caption);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
+namespace {
+
+// Escape that nothing inside a page took ends at the page: it neither hides a page nor closes
+// the window.
+class EscapeSwallower : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      event->accept();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// A page whose own widgets come with its page's work.
+QWidget* placeholderPage(const char* name, QWidget* parent) {
+  auto* page = new QWidget(parent);
+  page->setObjectName(name);
+  return page;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Application& application, QWidget* parent)
+    : QWidget(parent),
+      application_(application),
+      loadInfoDialogs_(application, this),
+      tabs_(new QTabWidget(this)) {
+  setWindowTitle(kMainWindowCaption);
+  setWindowIcon(applicationIcon());
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(windowFont());
+  const DialogUnits units(font());
+  setFixedSize(units.x(377), units.y(261));
+
+  tabs_->setGeometry(units.rect(5, 5, 365, 250));
+  // The tabs only select; the pages are the window's own children lying over the tab area.
+  for (const char* caption : kTabCaptions) tabs_->addTab(new QWidget, caption);
+  tabs_->setCurrentIndex(Application::kLoadInformationTab);
+  createAboutEntries();
+
+  application_.createPages();
+  pages_[Application::kBallisticsTab] = placeholderPage("ballisticsPage", this);
+  pages_[Application::kBallisticsTab]->setGeometry(units.rect(7, 20, 362, 231));
+  pages_[Application::kLoadInformationTab] = new LoadInfoPageWidget(
+      application_.loadInfoPage(), loadInfoDialogs_, units, this);
+  pages_[Application::kLoadInformationTab]->setObjectName("loadInfoPage");
+  pages_[Application::kLoadInformationTab]->setGeometry(units.rect(15, 20, 347, 231));
+  pages_[Application::kMiscTab] = placeholderPage("miscPage", this);
+  pages_[Application::kMiscTab]->setGeometry(units.rect(15, 20, 351, 229));
+  pages_[Application::kHelpTab] = placeholderPage("helpPage", this);
+  pages_[Application::kHelpTab]->setGeometry(units.rect(10, 20, 356, 231));
+
+  auto* escapeSwallower = new EscapeSwallower(this);
+  for (QWidget* page : pages_) {
+    page->hide();
+    page->installEventFilter(escapeSwallower);
+  }
+  connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::selectTab);
+}
+
+MainWindow::~MainWindow() { application_.destroyPages(); }
+
+void MainWindow::createAboutEntries() {
+  // Most desktops do not let a program add to the window menu, so "About" sits where users look
+  // for it instead: at the end of the tab strip, and in the tab strip's context menu.
+  auto* about = new QAction(applicationIcon(), kAboutCommand, this);
+  about->setToolTip(kAboutCaption);
+  connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+  auto* button = new QToolButton(tabs_);
+  button->setObjectName("aboutButton");
+  button->setDefaultAction(about);
+  button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  button->setAutoRaise(true);
+  tabs_->setCornerWidget(button, Qt::TopRightCorner);
+  tabs_->tabBar()->setContextMenuPolicy(Qt::ActionsContextMenu);
+  tabs_->tabBar()->addAction(about);
+}
+
+void MainWindow::showAbout() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  // A window that starts minimized gets its first paint only once restored.
+  if (!isMinimized() && application_.showFirstPage()) showPages();
+  QWidget::paintEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  application_.destroyPages();
+  showPages();
+  event->accept();
+}
+
+void MainWindow::selectTab(int tab) {
+  application_.selectTab(tab);
+  showPages();
+}
+
+void MainWindow::showPages() {
+  for (QWidget* page : pages_) page->hide();
+  const int shown = application_.shownPage();
+  if (shown != Application::kNoPage) pages_[static_cast<std::size_t>(shown)]->show();
 }
 
 }  // namespace deadhold::ui

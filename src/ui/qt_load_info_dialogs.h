@@ -1,0 +1,30 @@
+#pragma once
+
+#include "loadinfo/load_info_dialogs.h"
+
+class QWidget;
+
+namespace deadhold {
+class Application;
+}
+
+namespace deadhold::ui {
+
+// The Load Information page's dialogs in Qt, opened modally over `parent`. Each reaches what it
+// works on (the load book, the catalogues, the Ballistics Calculator for printing) through the
+// application.
+class QtLoadInfoDialogs : public LoadInfoDialogs {
+ public:
+  QtLoadInfoDialogs(Application& application, QWidget* parent);
+
+  bool runEditLoad(LoadRecord& record) override;
+  void runOpenLoad() override;
+  void runShotString(LoadRecord& record) override;
+  void printLoad() override;
+
+ private:
+  [[maybe_unused]] Application& application_;
+  [[maybe_unused]] QWidget* parent_;
+};
+
+}  // namespace deadhold::ui
