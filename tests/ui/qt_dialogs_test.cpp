@@ -1,0 +1,187 @@
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+
+#include "file_filter.h"
+#include "qt_dialogs.h"
+#include "qt_print_target.h"
+#include "support/temp_folder.h"
+
+using deadhold::Answer;
+using deadhold::Buttons;
+using deadhold::FilePrompt;
+using deadhold::Icon;
+using deadhold::testing::TempFolder;
+using deadhold::ui::QtDialogs;
+
+namespace {
+
+// Runs `step` on the modal dialog once it is open.
+template <typename Dialog>
+void whenOpen(std::function<void(Dialog&)> step) {
+  QTimer::singleShot(0, [step] {
+    QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+    step(*qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+  });
+}
+
+FilePrompt loadReportPrompt(const std::filesystem::path& folder) {
+  FilePrompt prompt;
+  prompt.defaultName = "LOAD";
+  prompt.defaultExtension = ".TXT";
+  prompt.filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+  prompt.initialFolder = folder;
+  return prompt;
+}
+
+void touch(const std::filesystem::path& file) { std::ofstream(file) << "old"; }
+
+}  // namespace
+
+class QtDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void filterListsBecomeQtNameFilters() {
+    QCOMPARE(deadhold::ui::qtNameFilters("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"),
+             QStringList({"Text Files (*.txt)", "All Files (*)"}));
+    QCOMPARE(deadhold::ui::qtNameFilters("Binary Load Data (*.bld)|*.bld|All Files (*.*)|*.*||"),
+             QStringList({"Binary Load Data (*.bld)", "All Files (*)"}));
+    QCOMPARE(deadhold::ui::qtNameFilters("Reports|*.txt;*.log||"),
+             QStringList({"Reports (*.txt *.log)"}));
+    QCOMPARE(deadhold::ui::qtNameFilters(""), QStringList());
+  }
+
+  void messageBoxShowsTitleTextIconAndAnswers() {
+    QtDialogs dialogs;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    whenOpen<QMessageBox>([&](QMessageBox& box) {
+      title = box.windowTitle();
+      text = box.text();
+      icon = box.icon();
+      buttons = box.buttons().size();
+      box.button(QMessageBox::Cancel)->click();
+    });
+    const Answer answer = dialogs.messageBox(
+        "Some Data fields required to calculate the Ballistics are invalid.\nPress CANCEL",
+        "WARNING", Buttons::OkCancel, Icon::Exclamation);
+    QCOMPARE(answer, Answer::Cancel);
+    QCOMPARE(title, QString("WARNING"));
+    QCOMPARE(text, QString("Some Data fields required to calculate the Ballistics are invalid.\n"
+                           "Press CANCEL"));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(buttons, 2);
+
+    whenOpen<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    QCOMPARE(dialogs.messageBox("Reset?", "Question", Buttons::YesNo), Answer::No);
+    whenOpen<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+    QCOMPARE(dialogs.messageBox("Done", "Warning", Buttons::Ok), Answer::Ok);
+  }
+
+  void messageTextsAreSingleByteLatin1() {
+    QtDialogs dialogs;
+    QString text;
+    whenOpen<QMessageBox>([&](QMessageBox& box) {
+      text = box.text();
+      box.button(QMessageBox::Ok)->click();
+    });
+    dialogs.messageBox("70\xB0" "F", "Warning", Buttons::Ok);
+    QCOMPARE(text, QString::fromUtf8("70°F"));
+  }
+
+  void savePromptOpensInTheFolderAndAddsTheDefaultExtension() {
+    TempFolder folder;
+    QtDialogs dialogs;
+    QString directory, selected;
+    QStringList filters;
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+      directory = dialog.directory().absolutePath();
+      filters = dialog.nameFilters();
+      auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+      selected = name->text();
+      name->setText("elk");
+      QTest::keyClick(name, Qt::Key_Return);
+    });
+    const auto file = dialogs.promptSave(loadReportPrompt(folder.path()));
+    QVERIFY(file.has_value());
+    QCOMPARE(QString::fromStdString(file->string()),
+             QString::fromStdString((folder / "elk.TXT").string()));
+    QCOMPARE(directory, QString::fromStdString(folder.path().string()));
+    QCOMPARE(selected, QString("LOAD"));
+    QCOMPARE(filters, QStringList({"Text Files (*.txt)", "All Files (*)"}));
+  }
+
+  void savePromptAsksBeforeReplacingAFile() {
+    TempFolder folder;
+    touch(folder / "LOAD.TXT");
+    QtDialogs dialogs;
+    bool asked = false;
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+      // The question comes up over the prompt; saying No keeps the prompt open.
+      QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        asked = true;
+        question->button(QMessageBox::No)->click();
+        QTimer::singleShot(0, [&dialog] { dialog.reject(); });
+      });
+      QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    QVERIFY(!dialogs.promptSave(loadReportPrompt(folder.path())).has_value());
+    QVERIFY(asked);
+  }
+
+  void upperCaseNamesMatchLowerCasePatterns() {
+    TempFolder folder;
+    touch(folder / "LOAD.TXT");
+    touch(folder / "other.dat");
+    QtDialogs dialogs;
+    int shown = -1;
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+      auto* view = dialog.findChild<QListView*>("listView");
+      QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+      shown = view->model()->rowCount(view->rootIndex());
+      dialog.reject();
+    });
+    QVERIFY(!dialogs.promptOpen(loadReportPrompt(folder.path())).has_value());
+    QCOMPARE(shown, 1);
+  }
+
+  void printTargetWritesPagesToAFile() {
+    TempFolder folder;
+    const QString output = QString::fromStdString((folder / "job.pdf").string());
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(output);
+    deadhold::ui::QtPrintTarget target(std::move(printer));
+    QVERIFY(target.printableWidth() > 4000);  // Letter or A4 at high resolution
+    QVERIFY(target.printableHeight() > target.printableWidth());
+    target.surface().setFont({"Arial", 120, 700});
+    QCOMPARE(target.surface().measureText("Deadhold").height, 120);  // measures before it starts
+    QVERIFY(target.startDocument("Deadhold Report"));
+    QVERIFY(target.startPage());
+    target.surface().drawText(100, 100, "Deadhold Range Data");
+    QVERIFY(target.endPage());
+    QVERIFY(target.startPage());
+    target.surface().moveTo(0, 0);
+    target.surface().lineTo(1000, 1000);
+    QVERIFY(target.endPage());
+    QVERIFY(target.endDocument());
+    QFile pdf(output);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(bytes.count("/Type /Page\n"), 2);
+  }
+};
+
+QTEST_MAIN(QtDialogsTest)
+#include "qt_dialogs_test.moc"
