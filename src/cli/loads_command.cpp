@@ -115,25 +115,30 @@ int listLoads(const LoadsArguments& arguments) {
   return kExitOk;
 }
 
-int showLoad(const LoadsArguments& arguments) {
+// Runs `use` on load N of the book, or refuses when the book or the load cannot be had.
+template <class Use>
+int withNumberedLoad(const LoadsArguments& arguments, Use use) {
   const auto database = openBook(arguments.database, false);
   if (!database) return kExitRefused;
   const LoadRecord* load = loadNumbered(*database, arguments.index);
-  if (load == nullptr) return kExitRefused;
-  std::cout << loadTextReport(*load);
-  return kExitOk;
+  return load != nullptr ? use(*load) : kExitRefused;
+}
+
+int showLoad(const LoadsArguments& arguments) {
+  return withNumberedLoad(arguments, [](const LoadRecord& load) {
+    std::cout << loadTextReport(load);
+    return kExitOk;
+  });
 }
 
 int exportNumbered(const LoadsArguments& arguments) {
-  const auto database = openBook(arguments.database, false);
-  if (!database) return kExitRefused;
-  const LoadRecord* load = loadNumbered(*database, arguments.index);
-  if (load == nullptr) return kExitRefused;
-  if (const auto failure = exportLoad(arguments.file, *load)) {
-    refuse(failure->error.message);
-    return kExitRefused;
-  }
-  return kExitOk;
+  return withNumberedLoad(arguments, [&arguments](const LoadRecord& load) {
+    if (const auto failure = exportLoad(arguments.file, load)) {
+      refuse(failure->error.message);
+      return kExitRefused;
+    }
+    return kExitOk;
+  });
 }
 
 int importFile(const LoadsArguments& arguments) {

@@ -17,7 +17,8 @@ inline constexpr int kShotCount = 10;
 
 // One hand-load. The struct is its own 1100-byte little-endian file image (RELOADER.DAT holds a
 // sequence of them, a .BLD file exactly one), so it is copied to and from bytes whole. Reserved
-// areas and the bytes behind each text's NUL travel with it untouched.
+// areas and the bytes behind each text's NUL travel with it untouched. `LoadRecord{}` is all
+// zero; a new load starts from blankLoadRecord() (load_rules.h).
 struct LoadRecord {
   FixedText<20> caliber;
   FixedText<20> bulletMfg;
