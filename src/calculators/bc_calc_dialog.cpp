@@ -8,7 +8,9 @@ namespace {
 
 constexpr double kLargestVelocityDrop = 1000;
 
-std::size_t indexOf(BcCalcDialog::Field field) { return static_cast<std::size_t>(field); }
+std::size_t indexOf(BcCalcDialog::Field field) {
+  return static_cast<std::size_t>(field);
+}
 
 }  // namespace
 
@@ -23,13 +25,18 @@ BcCalcDialog::BcCalcDialog(Engine& engine, Dialogs& dialogs, ProbeFactory probes
       probes_(std::move(probes)),
       savedTable_(std::make_unique<TrajectoryTable>(engine.table())) {}
 
-BcCalcDialog::~BcCalcDialog() { engine_.table() = *savedTable_; }
+BcCalcDialog::~BcCalcDialog() {
+  engine_.table() = *savedTable_;
+}
 
 const char* BcCalcDialog::label(Field field) {
   switch (field) {
-    case Field::BulletWeight: return "Bullet Weight";
-    case Field::MuzzleVelocity: return "Muzzle Velocity";
-    case Field::Velocity100: return "100 yard Velocity";
+    case Field::BulletWeight:
+      return "Bullet Weight";
+    case Field::MuzzleVelocity:
+      return "Muzzle Velocity";
+    case Field::Velocity100:
+      return "100 yard Velocity";
   }
   return "";
 }
@@ -39,15 +46,17 @@ void BcCalcDialog::setFieldText(Field field, std::string text) {
   const double weight = value(Field::BulletWeight);
   const double muzzle = value(Field::MuzzleVelocity);
   const double at100 = value(Field::Velocity100);
-  calculateEnabled_ = 1 <= weight && weight <= 900 && 500 <= muzzle && muzzle < 4500 &&
-                      0 < at100 && at100 < 4500;
+  calculateEnabled_ =
+      1 <= weight && weight <= 900 && 500 <= muzzle && muzzle < 4500 && 0 < at100 && at100 < 4500;
 }
 
 const std::string& BcCalcDialog::fieldText(Field field) const {
   return fieldTexts_[indexOf(field)];
 }
 
-double BcCalcDialog::value(Field field) const { return parseDecimal(fieldText(field)); }
+double BcCalcDialog::value(Field field) const {
+  return parseDecimal(fieldText(field));
+}
 
 void BcCalcDialog::calculate() {
   if (!calculateEnabled_) return;

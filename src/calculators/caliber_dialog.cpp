@@ -10,6 +10,8 @@ void CaliberDialog::setFieldText(std::string text) {
   acceptEnabled_ = 0 < caliber && caliber < 1;
 }
 
-double CaliberDialog::accept() const { return acceptEnabled_ ? parseDecimal(fieldText_) : kCancelled; }
+double CaliberDialog::accept() const {
+  return acceptEnabled_ ? parseDecimal(fieldText_) : kCancelled;
+}
 
 }  // namespace deadhold

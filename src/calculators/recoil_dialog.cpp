@@ -6,8 +6,8 @@
 namespace deadhold {
 namespace {
 
-constexpr double kPowderGasVelocity = 4700;             // ft/s
-constexpr double kTwiceGravity = 64.4;                  // 2 x 32.2 ft/s^2
+constexpr double kPowderGasVelocity = 4700;                       // ft/s
+constexpr double kTwiceGravity = 64.4;                            // 2 x 32.2 ft/s^2
 constexpr double kSquarePoundsPerGrain = 2.0408163265306127e-08;  // 1/7000^2
 
 }  // namespace

@@ -28,9 +28,9 @@ class TaylorKoTableDialog {
       "suits a particular game. Because most North American species do not charge, it tends to "
       "err on the high side for them. It is included here only as a matter of interest: shot "
       "placement and many other factors must be considered when choosing a rifle.";
-  static constexpr std::array<const char*, 9> kColumnHeadings{
-      "Species",  "100 yrds", "200 yrds", "300 yrds", "400 yrds",
-      "500 yrds", "600 yrds", "700 yrds", "800 yrds"};
+  static constexpr std::array<const char*, 9> kColumnHeadings{"Species",  "100 yrds", "200 yrds",
+                                                              "300 yrds", "400 yrds", "500 yrds",
+                                                              "600 yrds", "700 yrds", "800 yrds"};
   static constexpr int kSpeciesColumnWidth = 78;
   static constexpr int kDistanceColumnWidth = 60;
   static constexpr const char* kReturnCaption = "Return";

@@ -37,7 +37,9 @@ const UnitConverterDialog::FieldInfo& UnitConverterDialog::info(int field) {
   return kFields[static_cast<std::size_t>(field - 1)];
 }
 
-UnitConverterDialog::UnitConverterDialog() { refresh(); }
+UnitConverterDialog::UnitConverterDialog() {
+  refresh();
+}
 
 void UnitConverterDialog::setFieldText(int field, std::string text) {
   const FieldInfo& typed = info(field);
@@ -56,9 +58,12 @@ const std::string& UnitConverterDialog::fieldText(int field) const {
 
 double& UnitConverterDialog::commonValue(Quantity quantity) {
   switch (quantity) {
-    case Quantity::Length: return lengthFeet_;
-    case Quantity::Speed: return speedMph_;
-    case Quantity::Temperature: break;
+    case Quantity::Length:
+      return lengthFeet_;
+    case Quantity::Speed:
+      return speedMph_;
+    case Quantity::Temperature:
+      break;
   }
   return temperatureF_;
 }
@@ -66,9 +71,12 @@ double& UnitConverterDialog::commonValue(Quantity quantity) {
 double UnitConverterDialog::shownValue(int field) const {
   const FieldInfo& shown = info(field);
   switch (shown.quantity) {
-    case Quantity::Length: return lengthFeet_ * shown.shownFactor;
-    case Quantity::Speed: return speedMph_ * shown.shownFactor;
-    case Quantity::Temperature: break;
+    case Quantity::Length:
+      return lengthFeet_ * shown.shownFactor;
+    case Quantity::Speed:
+      return speedMph_ * shown.shownFactor;
+    case Quantity::Temperature:
+      break;
   }
   return field == Celsius ? (temperatureF_ - kFreezingF) * shown.shownFactor
                           : temperatureF_ * shown.shownFactor;

@@ -11,9 +11,18 @@ namespace deadhold {
 class UnitConverterDialog {
  public:
   enum Field : int {
-    Inches = 1, Feet, Yards, Millimeters, Centimeters, Meters,
-    FeetPerSecond, MetersPerSecond, Mph, Kph,
-    Fahrenheit, Celsius
+    Inches = 1,
+    Feet,
+    Yards,
+    Millimeters,
+    Centimeters,
+    Meters,
+    FeetPerSecond,
+    MetersPerSecond,
+    Mph,
+    Kph,
+    Fahrenheit,
+    Celsius
   };
   enum class Quantity { Length, Speed, Temperature };
 

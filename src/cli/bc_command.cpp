@@ -13,11 +13,15 @@ namespace {
 
 struct BcCommand {
   explicit BcCommand(CLI::App& command) {
-    addRealOption(command, "--weight", weight, "bullet weight, grains (1 to 900)")->default_str("")->required();
+    addRealOption(command, "--weight", weight, "bullet weight, grains (1 to 900)")
+        ->default_str("")
+        ->required();
     addRealOption(command, "--muzzle", muzzle, "muzzle velocity, ft/s (500 to under 4500)")
-        ->default_str("")->required();
+        ->default_str("")
+        ->required();
     addRealOption(command, "--v100", at100, "velocity at 100 yards, ft/s (over 0, under 4500)")
-        ->default_str("")->required();
+        ->default_str("")
+        ->required();
   }
 
   // Fills the dialog's fields and presses "&Calculate", as a user of the dialog would.
@@ -51,8 +55,8 @@ struct BcCommand {
 };
 
 void setupBc(CLI::App& app, int& exitStatus) {
-  CLI::App* command = app.add_subcommand(
-      "bc", "G1 ballistic coefficient from the muzzle and 100-yard velocities");
+  CLI::App* command =
+      app.add_subcommand("bc", "G1 ballistic coefficient from the muzzle and 100-yard velocities");
   command->footer(
       "Prints the coefficient as the calculator's result field shows it: with three decimals,\n"
       "just under the true value (the search steps down by 0.01), 0.700 when even 0.6 loses\n"

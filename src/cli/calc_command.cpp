@@ -26,14 +26,18 @@ struct CalculatorCommand {
 
 const std::vector<CalculatorCommand>& calculatorCommands() {
   static const std::vector<CalculatorCommand> commands{
-      {"sd", "Sectional density of a bullet",
+      {"sd",
+       "Sectional density of a bullet",
        [] { return std::make_unique<SectionalDensityDialog>(); },
        {{"--weight", "bullet weight, grains"}, {"--diameter", "bullet diameter, inches"}},
        "--weight <= 900 and 0.1 <= --diameter <= 1"},
-      {"energy", "Energy of a bullet", [] { return std::make_unique<EnergyDialog>(); },
+      {"energy",
+       "Energy of a bullet",
+       [] { return std::make_unique<EnergyDialog>(); },
        {{"--weight", "bullet weight, grains"}, {"--velocity", "velocity, ft/s"}},
        "500 <= --velocity < 4500 and 1 <= --weight <= 900"},
-      {"recoil", "Free recoil energy and velocity of a gun",
+      {"recoil",
+       "Free recoil energy and velocity of a gun",
        [] { return std::make_unique<RecoilDialog>(); },
        {{"--weight", "bullet weight, grains"},
         {"--velocity", "bullet velocity, ft/s"},
@@ -41,7 +45,9 @@ const std::vector<CalculatorCommand>& calculatorCommands() {
         {"--gun", "total gun weight, pounds"}},
        "500 <= --velocity < 4500, 1 <= --weight <= 900, 1 <= --powder <= 300 and "
        "1 <= --gun <= 50"},
-      {"ko", "Taylor knock-out factor", [] { return std::make_unique<TaylorKoDialog>(); },
+      {"ko",
+       "Taylor knock-out factor",
+       [] { return std::make_unique<TaylorKoDialog>(); },
        {{"--weight", "bullet weight, grains"},
         {"--velocity", "bullet velocity, ft/s"},
         {"--caliber", "bullet caliber, inches"}},
@@ -82,8 +88,7 @@ void setupCalc(CLI::App& app, int& exitStatus) {
       addRealOption(*command, spec.options[i].first, (*values)[i], spec.options[i].second)
           ->default_str("")
           ->required();
-    command->callback(
-        [&spec, values, &exitStatus] { exitStatus = runCalculator(spec, *values); });
+    command->callback([&spec, values, &exitStatus] { exitStatus = runCalculator(spec, *values); });
   }
 }
 

@@ -11,7 +11,8 @@ namespace {
 // Prints a catalogue as its selection list orders it: one entry per line, fields separated by
 // one TAB (a primer without a lot number ends in a TAB).
 template <class List>
-int listCatalogue(const std::string& file, std::optional<List> (*read)(const std::filesystem::path&)) {
+int listCatalogue(const std::string& file,
+                  std::optional<List> (*read)(const std::filesystem::path&)) {
   const std::optional<List> list = read(file);
   if (!list) {
     std::cerr << "deadhold-cli: cannot read the catalogue " << file << "\n";

@@ -57,8 +57,8 @@ struct ConvertCommand {
 };
 
 void setupConvert(CLI::App& app, int& exitStatus) {
-  CLI::App* command = app.add_subcommand(
-      "convert", "English/metric conversion of a length, speed or temperature");
+  CLI::App* command =
+      app.add_subcommand("convert", "English/metric conversion of a length, speed or temperature");
   command->footer(
       "UNIT is one of inches, feet, yards, mm, cm, m (length); fps, mps, mph, kph (speed);\n"
       "f, c (temperature). Prints each other unit of the same quantity, a TAB and the value\n"

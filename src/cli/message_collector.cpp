@@ -8,9 +8,12 @@ Answer MessageCollector::messageBox(const std::string& text, const std::string& 
                                     Buttons buttons, Icon) {
   messages_.push_back({text, title});
   switch (buttons) {
-    case Buttons::Ok: return Answer::Ok;
-    case Buttons::OkCancel: return Answer::Cancel;
-    case Buttons::YesNo: break;
+    case Buttons::Ok:
+      return Answer::Ok;
+    case Buttons::OkCancel:
+      return Answer::Cancel;
+    case Buttons::YesNo:
+      break;
   }
   return Answer::No;
 }
@@ -23,7 +26,9 @@ std::optional<std::filesystem::path> MessageCollector::promptOpen(const FileProm
   return std::nullopt;
 }
 
-std::unique_ptr<PrintTarget> MessageCollector::choosePrinter() { return nullptr; }
+std::unique_ptr<PrintTarget> MessageCollector::choosePrinter() {
+  return nullptr;
+}
 
 std::string MessageCollector::oneLine(const Message& message) {
   std::string text = message.text;

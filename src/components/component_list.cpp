@@ -1,4 +1,5 @@
 #include "components/component_list.h"
+
 #include "components/component_sort.h"
 #include "components/component_text.h"
 
@@ -38,9 +39,13 @@ std::optional<List> readList(const std::filesystem::path& file, List (*parse)(co
 
 }  // namespace
 
-BulletList parseBullets(const std::string& text) { return parseFixedEntries<BulletEntry>(text); }
+BulletList parseBullets(const std::string& text) {
+  return parseFixedEntries<BulletEntry>(text);
+}
 
-PowderList parsePowders(const std::string& text) { return parseFixedEntries<PowderEntry>(text); }
+PowderList parsePowders(const std::string& text) {
+  return parseFixedEntries<PowderEntry>(text);
+}
 
 // A primer's lot number is optional: a line break right after the type ends the entry without
 // one, while a tab or a comment there makes the next field the lot number, wherever it stands.

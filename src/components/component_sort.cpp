@@ -43,8 +43,14 @@ std::string primerSortKey(const PrimerEntry& entry) {
   return cformat("%s %ss", entry.manufacturer.c_str(), entry.type.c_str());
 }
 
-void sortBullets(BulletList& list) { sortByFoldedKey(list, bulletSortKey); }
-void sortPowders(PowderList& list) { sortByFoldedKey(list, powderSortKey); }
-void sortPrimers(PrimerList& list) { sortByFoldedKey(list, primerSortKey); }
+void sortBullets(BulletList& list) {
+  sortByFoldedKey(list, bulletSortKey);
+}
+void sortPowders(PowderList& list) {
+  sortByFoldedKey(list, powderSortKey);
+}
+void sortPrimers(PrimerList& list) {
+  sortByFoldedKey(list, primerSortKey);
+}
 
 }  // namespace deadhold

@@ -7,9 +7,15 @@
 namespace deadhold {
 namespace {
 
-bool isSeparator(char c) { return c == '\t' || c == '\r' || c == '\n'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool endsField(char c) { return isSeparator(c) || c == ';' || c == '\0'; }
+bool isSeparator(char c) {
+  return c == '\t' || c == '\r' || c == '\n';
+}
+bool isLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+bool endsField(char c) {
+  return isSeparator(c) || c == ';' || c == '\0';
+}
 
 }  // namespace
 

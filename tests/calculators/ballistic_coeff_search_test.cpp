@@ -85,8 +85,8 @@ TEST(BallisticCoeffSearch, FirstCandidateTooGoodDescendsTenPositiveSteps) {
 
 TEST(BallisticCoeffSearch, LastPositiveStepCanStillAnswer) {
   int calls = 0;
-  const auto found = searchBallisticCoeff(
-      [&](double) { return ++calls == 11 ? 50.0 : 3000.0; }, 100);
+  const auto found =
+      searchBallisticCoeff([&](double) { return ++calls == 11 ? 50.0 : 3000.0; }, 100);
   ASSERT_TRUE(found.has_value());
   EXPECT_GT(*found, 0);
   EXPECT_EQ(cformat("%.3f", *found), "0.000");

@@ -122,9 +122,8 @@ TEST_F(BcCalcDialogTest, NothingFitsShowsUnknownAfterAnEmptiedResult) {
       return FakeDialogs::messageBox(text, title, buttons, icon);
     }
   } watching;
-  BcCalcDialog dialog(engine_, watching, [](double, double) {
-    return [](double) { return 4000.0; };
-  });
+  BcCalcDialog dialog(engine_, watching,
+                      [](double, double) { return [](double) { return 4000.0; }; });
   watching.dialog = &dialog;
   enter(dialog, "150", "2800", "2600");
   dialog.calculate();

@@ -30,10 +30,10 @@ TEST(UnitConverterDialog, YardsConvertAndKeepTheTypedText) {
   converter.setFieldText(Converter::Yards, "100");
   EXPECT_EQ(converter.sourceField(), Converter::Yards);
   EXPECT_EQ(converter.lengthFeet(), 300);
-  EXPECT_EQ(allTexts(converter),
-            (std::vector<std::string>{"3600.000", "300.000", "100", "91440.000", "9144.000",
-                                      "91.440", "1.000", "0.305", "0.682", "1.098", "70.000",
-                                      "21.111"}));
+  EXPECT_EQ(
+      allTexts(converter),
+      (std::vector<std::string>{"3600.000", "300.000", "100", "91440.000", "9144.000", "91.440",
+                                "1.000", "0.305", "0.682", "1.098", "70.000", "21.111"}));
 }
 
 TEST(UnitConverterDialog, FeetPerSecond) {

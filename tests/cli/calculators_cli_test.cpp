@@ -54,15 +54,17 @@ TEST(CliCalc, WorkedValues) {
                     "--gun", "8"})
                 .out,
             "Recoil Energy (ft/lbs)\t17.78\nRecoil Velocity (fps)\t11.96\n");
-  EXPECT_EQ(runCli({"calc", "ko", "--weight", "300", "--velocity", "2500", "--caliber", "0.375"}).out,
-            "Taylor Knockout Factor\t40.18\n");
+  EXPECT_EQ(
+      runCli({"calc", "ko", "--weight", "300", "--velocity", "2500", "--caliber", "0.375"}).out,
+      "Taylor Knockout Factor\t40.18\n");
 }
 
 TEST(CliCalc, OutOfRangeIsRefused) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"calc", "sd", "--weight", "901", "--diameter", "0.308"},
         {"calc", "energy", "--weight", "150", "--velocity", "4500"},
-        {"calc", "recoil", "--weight", "150", "--velocity", "2900", "--powder", "301", "--gun", "8"},
+        {"calc", "recoil", "--weight", "150", "--velocity", "2900", "--powder", "301", "--gun",
+         "8"},
         {"calc", "ko", "--weight", "300", "--velocity", "2500", "--caliber", "0.176"},
         {"calc", "ko", "--weight", "300", "--velocity", "2500"}}) {
     const CliRun run = runCli(args);

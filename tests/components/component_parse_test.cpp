@@ -13,14 +13,15 @@ using namespace std::string_literals;
 const std::string kHeader = "; Manufacturer\tCaliber\tWeight\tType\tBC\tSD\n";
 
 TEST(ParseBullets, FieldsInFileOrder) {
-  const BulletList list = parseBullets(kHeader + "Sierra\t.308\t168\tHPBT MatchKing\t0.462\t0.253\n\0"s);
+  const BulletList list =
+      parseBullets(kHeader + "Sierra\t.308\t168\tHPBT MatchKing\t0.462\t0.253\n\0"s);
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0], (BulletEntry{"Sierra", ".308", "168", "HPBT MatchKing", "0.462", "0.253"}));
 }
 
 TEST(ParseBullets, LastLineWithoutLineBreakIsDropped) {
-  const BulletList list = parseBullets(
-      "A\t.224\t55\tSP\t0.250\t0.157\nB\t.224\t60\tHP\t0.260\t0.171\0"s);
+  const BulletList list =
+      parseBullets("A\t.224\t55\tSP\t0.250\t0.157\nB\t.224\t60\tHP\t0.260\t0.171\0"s);
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].manufacturer, "A");
   // A comment or a tab after the sixth field keeps it.
@@ -49,8 +50,8 @@ TEST(ParseBullets, SeparatorRunsAndSpaceFields) {
 }
 
 TEST(ParseBullets, ZeroByteInTheMiddleEndsTheText) {
-  const BulletList list = parseBullets(
-      "A\t.224\t55\tSP\t0.250\t0.157\n\0B\t.224\t60\tHP\t0.260\t0.171\n\0"s);
+  const BulletList list =
+      parseBullets("A\t.224\t55\tSP\t0.250\t0.157\n\0B\t.224\t60\tHP\t0.260\t0.171\n\0"s);
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].manufacturer, "A");
 }

@@ -14,7 +14,8 @@ std::vector<std::string> weightsOf(const BulletList& list) {
   return weights;
 }
 
-BulletEntry bullet(const std::string& maker, const std::string& weight, const std::string& type = "SP") {
+BulletEntry bullet(const std::string& maker, const std::string& weight,
+                   const std::string& type = "SP") {
   return {maker, ".308", weight, type, "0.400", "0.250"};
 }
 
@@ -53,11 +54,15 @@ TEST(SortBullets, FoldedToLowerCaseAndStable) {
 }
 
 TEST(SortPowders, ByMakerTypeAndLot) {
-  PowderList list{{"IMR", "4350", "2"}, {"Hodgdon", "Varget", "-"}, {"IMR", "4350", "10"},
+  PowderList list{{"IMR", "4350", "2"},
+                  {"Hodgdon", "Varget", "-"},
+                  {"IMR", "4350", "10"},
                   {"hodgdon", "H4350", "-"}};
   sortPowders(list);
-  EXPECT_EQ(list, (PowderList{{"hodgdon", "H4350", "-"}, {"Hodgdon", "Varget", "-"},
-                              {"IMR", "4350", "10"}, {"IMR", "4350", "2"}}));
+  EXPECT_EQ(list, (PowderList{{"hodgdon", "H4350", "-"},
+                              {"Hodgdon", "Varget", "-"},
+                              {"IMR", "4350", "10"},
+                              {"IMR", "4350", "2"}}));
 }
 
 TEST(SortPrimers, MagnumBeforePlainAndLotIgnored) {

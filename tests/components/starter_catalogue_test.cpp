@@ -51,7 +51,8 @@ TEST(StarterCatalogues, BulletsLoadCompletelyAndAligned) {
     EXPECT_LE(entry.type.size(), 16u);
     // The sectional density is the bullet's own, not a neighbour's value shifted in.
     const double d = std::stod(entry.caliber);
-    EXPECT_NEAR(std::stod(entry.weight) / 7000 / (d * d), std::stod(entry.sectionalDensity), 0.0005);
+    EXPECT_NEAR(std::stod(entry.weight) / 7000 / (d * d), std::stod(entry.sectionalDensity),
+                0.0005);
   }
 }
 
