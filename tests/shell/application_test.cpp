@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "loads/load_rules.h"
+#include "loads/sample_loads.h"
 #include "shell/shell_texts.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
@@ -14,11 +14,7 @@ using testing::FakeDialogs;
 using testing::TempFolder;
 
 LoadRecord gamekingLoad(float weight) {
-  LoadRecord load = blankLoadRecord();
-  load.caliber.assign(".270");
-  load.bulletMfg.assign("Sierra");
-  load.bulletType.assign("Gameking");
-  load.bulletWeight = weight;
+  LoadRecord load = testing::makeLoad(".270", weight);
   load.ballisticCoeff = 0.436f;
   load.avVelocity = 3010.0f;
   load.targetDistance = 200.0f;

@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "loads/load_database.h"
-#include "loads/load_rules.h"
+#include "loads/sample_loads.h"
 #include "main_window.h"
 #include "shell/application.h"
 #include "support/fake_dialogs.h"
@@ -27,11 +27,7 @@ using deadhold::ui::MainWindow;
 namespace {
 
 LoadRecord sierraLoad(float weight) {
-  LoadRecord load = deadhold::blankLoadRecord();
-  load.caliber.assign(".270 Win");
-  load.bulletMfg.assign("Sierra");
-  load.bulletType.assign("Gameking");
-  load.bulletWeight = weight;
+  LoadRecord load = deadhold::testing::makeLoad(".270 Win", weight);
   load.ballisticCoeff = 0.436f;
   load.avVelocity = 3016.0f;
   load.powderMfg.assign("IMR");
@@ -231,26 +227,16 @@ class MainWindowTest : public QObject {
       LoadDatabase before(book);
       before.readDatabase();
       QCOMPARE(before.currentLoad()->avVelocity, 3016.0f);  // nothing written while open
+
       window.close();
       QCOMPARE(application->database().loadCount(), 0);
+      LoadDatabase after(book);
+      after.readDatabase();
+      QCOMPARE(after.currentLoad()->avVelocity, 2950.0f);
+      QVERIFY(dialogs_.messages.empty());
       std::filesystem::remove(book);
     }
     QVERIFY(!std::filesystem::exists(book));  // the window's destruction wrote nothing more
-  }
-
-  void closingWritesTheChangesMadeWhileOpen() {
-    const auto book = folder_->path() / "RELOADER.DAT";
-    writeBook(book, {sierraLoad(130)});
-    auto application = makeApplication();
-    MainWindow window(*application);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    application->database().currentLoad()->avVelocity = 2950.0f;
-    window.close();
-    LoadDatabase after(book);
-    after.readDatabase();
-    QCOMPARE(after.currentLoad()->avVelocity, 2950.0f);
-    QVERIFY(dialogs_.messages.empty());
   }
 
   void aboutOpensFromTheTabStrip() {
