@@ -58,12 +58,12 @@ const std::vector<CalculatorCommand>& calculatorCommands() {
 
 // Types the values into the calculator and presses its compute button; prints each result as
 // "label<TAB>text".
-int runCalculator(const CalculatorCommand& spec, const std::vector<double>& values) {
-  const std::unique_ptr<SmallCalculator> calculator = spec.open();
+int runCalculator(const CalculatorCommand& kind, const std::vector<double>& values) {
+  const std::unique_ptr<SmallCalculator> calculator = kind.open();
   for (std::size_t i = 0; i < values.size(); ++i)
     calculator->setFieldText(i, cformat("%.17g", values[i]));
   if (!calculator->computeEnabled()) {
-    std::cerr << "deadhold-cli: calc " << spec.name << ": out of range: needs " << spec.ranges
+    std::cerr << "deadhold-cli: calc " << kind.name << ": out of range: needs " << kind.ranges
               << "\n";
     return kExitRefused;
   }
@@ -80,15 +80,15 @@ void setupCalc(CLI::App& app, int& exitStatus) {
   calc->footer(
       "Prints each result as its label, a TAB and the text the calculator shows. Values outside\n"
       "the ranges for which the calculator's button is enabled are refused.");
-  for (const CalculatorCommand& spec : calculatorCommands()) {
-    CLI::App* command = calc->add_subcommand(spec.name, spec.description);
-    command->footer(std::string("Ranges: ") + spec.ranges);
-    auto values = std::make_shared<std::vector<double>>(spec.options.size());
-    for (std::size_t i = 0; i < spec.options.size(); ++i)
-      addRealOption(*command, spec.options[i].first, (*values)[i], spec.options[i].second)
+  for (const CalculatorCommand& kind : calculatorCommands()) {
+    CLI::App* command = calc->add_subcommand(kind.name, kind.description);
+    command->footer(std::string("Ranges: ") + kind.ranges);
+    auto values = std::make_shared<std::vector<double>>(kind.options.size());
+    for (std::size_t i = 0; i < kind.options.size(); ++i)
+      addRealOption(*command, kind.options[i].first, (*values)[i], kind.options[i].second)
           ->default_str("")
           ->required();
-    command->callback([&spec, values, &exitStatus] { exitStatus = runCalculator(spec, *values); });
+    command->callback([&kind, values, &exitStatus] { exitStatus = runCalculator(kind, *values); });
   }
 }
 
