@@ -22,4 +22,7 @@ inline constexpr int kDragBandCount = 22;
 // fits evaluated at the velocity edges, so the two selections are not exact inverses.
 extern const std::array<DragBand, kDragBandCount> kDragBands;
 
+// The band in force before any selection: all coefficients zero, and no value lies inside it.
+inline constexpr DragBand kNoDragBand{};
+
 }  // namespace deadhold

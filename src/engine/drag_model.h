@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <iosfwd>
 
 #include "engine/drag_band.h"
@@ -10,28 +11,46 @@ namespace deadhold {
 // selection leaves the band in force as it was, so it persists from one computation to the next.
 class DragModel {
  public:
-  struct Coefficients {
-    double centreVelocity = 0;
-    double spaceA = 0, spaceB = 0, spaceC = 0;
-    double timeA = 0, timeB = 0, timeC = 0;
-  };
-
   // Both return 0 on success and -1 when the argument lies outside the model; a failure writes
   // the model's diagnostic line to the diagnostic stream (standard output by default).
-  int selectBandByVelocity(double velocity);
-  int selectBandBySpace(double space);
+  // The band in force is looked at first: the bands do not overlap, so that finds the same band
+  // as a search from the slowest, and successive yards of a computation mostly stay in it.
+  int selectBandByVelocity(double velocity) {
+    if (velocity >= band_->velocityLow && velocity < band_->velocityHigh) return 0;
+    return searchBandByVelocity(velocity);
+  }
+  int selectBandBySpace(double space) {
+    if (space <= band_->spaceHigh && space > band_->spaceLow) return 0;
+    return searchBandBySpace(space);
+  }
 
-  double spaceFunction(double velocity) const;
-  double timeFunction(double velocity) const;
-  double velocityAtSpace(double space) const;
+  // Evaluated once per yard of every computation, hence inline.
+  double spaceFunction(double velocity) const {
+    const double d = velocity - band_->centreVelocity;
+    return band_->spaceA * (d * d) + band_->spaceB * d + band_->spaceC;
+  }
+  double timeFunction(double velocity) const {
+    const double d = velocity - band_->centreVelocity;
+    return band_->timeA * (d * d) + band_->timeB * d + band_->timeC;
+  }
+  // The minus root lies on the falling branch of the parabola, where S falls as v rises.
+  double velocityAtSpace(double space) const {
+    const double a = band_->spaceA;
+    const double b = band_->spaceB;
+    const double discriminant = b * b - 4.0 * a * (band_->spaceC - space);
+    return band_->centreVelocity + (-b - std::sqrt(discriminant)) / (2.0 * a);
+  }
 
-  const Coefficients& bandInForce() const { return band_; }
+  // All zeros before the first successful selection.
+  const DragBand& bandInForce() const { return *band_; }
   void setDiagnosticStream(std::ostream& stream) { diagnostics_ = &stream; }
 
  private:
-  void take(const DragBand& band);
+  int searchBandByVelocity(double velocity);
+  int searchBandBySpace(double space);
+  std::ostream& diagnostics() const;
 
-  Coefficients band_;
+  const DragBand* band_ = &kNoDragBand;
   std::ostream* diagnostics_ = nullptr;  // nullptr: standard output
 };
 

@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace deadhold {
 namespace {
@@ -20,7 +21,9 @@ double dropFactor(double velocity, double muzzleVelocity) {
 
 }  // namespace
 
-void Engine::clearTable() { table_.fill(TrajectoryPoint{}); }
+void Engine::clearTable() {
+  table_.fill(TrajectoryPoint{});
+}
 
 void Engine::computeTrajectory(const BallisticInputs& in) {
   const double v0 = in.muzzleVelocity;
@@ -28,7 +31,8 @@ void Engine::computeTrajectory(const BallisticInputs& in) {
   const double z = in.targetDistance;
   lastInputs_ = {v0, in.bulletWeight, in.ballisticCoeff};
 
-  const double altitudeFactor = 1 - 3.59596e-05 * in.altitude + 4.7741e-10 * (in.altitude * in.altitude);
+  const double altitudeFactor =
+      1 - 3.59596e-05 * in.altitude + 4.7741e-10 * (in.altitude * in.altitude);
   const double temperatureFactor = 518.67 / (in.temperature + 459.67);
   densityRatio_ = temperatureFactor * altitudeFactor;
   const double c = in.ballisticCoeff / densityRatio_;
@@ -45,13 +49,63 @@ void Engine::computeTrajectory(const BallisticInputs& in) {
   const double zeroDrop = 12 * dropFactor(zeroVelocity, v0) * (zeroTime * zeroTime);
   slope_ = z == 0 ? 0 : (zeroDrop + h) / z;
 
+  const int rows = traceYards(c);
+  timeYards(c, rows);
+  fillRows(in, rows);
+  // Rows after an early stop stay zero; the leads of every row, zero rows included, follow from
+  // its time.
+  std::fill(table_.begin() + rows, table_.end(), TrajectoryPoint{});
+  for (TrajectoryPoint& point : table_)
+    for (int k = 0; k < kLeadCount; ++k) point.lead[k] = point.time * kLeadSpeeds[k];
+}
+
+// Yard by yard, the one part that needs the selection: the band of each yard and the root of
+// its inversion. Stops after the first yard whose space value lies outside the model (computed
+// with the band before) and answers the number of yards computed.
+int Engine::traceYards(double c) {
+  for (int row = 0; row < kTableRows; ++row)
+    yards_.space[row] = 3 * static_cast<double>(row) / c + muzzleSpace_;
+
   int row = 0;
   int selection = 0;
-  for (double x = 0; x <= 1000 && selection == 0; x = x + 1.0, ++row) {
-    const double space = 3 * x / c + muzzleSpace_;
+  for (; row < kTableRows && selection == 0; ++row) {
+    const double space = yards_.space[row];
     selection = model_.selectBandBySpace(space);
-    const double v = model_.velocityAtSpace(space);
-    const double time = (model_.timeFunction(v) - muzzleTime_) * c;
+    const DragBand& band = model_.bandInForce();
+    const double a = band.spaceA;
+    const double b = band.spaceB;
+    const double discriminant = b * b - 4.0 * a * (band.spaceC - space);
+    yards_.band[row] = &band;
+    yards_.root[row] = -b - std::sqrt(discriminant);
+  }
+  return row;
+}
+
+// The rest of the inversion and the time of flight, over each run of yards in one band.
+void Engine::timeYards(double c, int rows) {
+  for (int start = 0; start < rows;) {
+    const DragBand& band = *yards_.band[start];
+    int end = start + 1;
+    while (end < rows && yards_.band[end] == &band) ++end;
+    const double twoA = 2.0 * band.spaceA;
+    for (int row = start; row < end; ++row) {
+      const double v = band.centreVelocity + yards_.root[row] / twoA;
+      const double d = v - band.centreVelocity;
+      yards_.velocity[row] = v;
+      yards_.time[row] = (band.timeA * (d * d) + band.timeB * d + band.timeC - muzzleTime_) * c;
+    }
+    start = end;
+  }
+}
+
+// What follows from velocity and time alone.
+void Engine::fillRows(const BallisticInputs& in, int rows) {
+  const double v0 = in.muzzleVelocity;
+  const double h = in.scopeHeight;
+  for (int row = 0; row < rows; ++row) {
+    const double x = static_cast<double>(row);
+    const double v = yards_.velocity[row];
+    const double time = yards_.time[row];
     const double drop = 12 * dropFactor(v, v0) * (time * time);
 
     TrajectoryPoint& point = table_[row];
@@ -61,14 +115,10 @@ void Engine::computeTrajectory(const BallisticInputs& in) {
     point.energy = v * v * in.bulletWeight * kEnergyFactor;
     point.time = time;
     point.drop = drop;
-    point.maxY = x == 0 ? -h : 0.4 * (-h) + kMaxYFactor * (time * time);
+    point.maxY = 0.4 * (-h) + kMaxYFactor * (time * time);
     point.windDeflection = 176 * (time - 3 * x / v0);
   }
-  // Rows after an early stop stay zero; only they need clearing, every other row was written.
-  std::fill(table_.begin() + row, table_.end(), TrajectoryPoint{});
-
-  for (TrajectoryPoint& point : table_)
-    for (int k = 0; k < kLeadCount; ++k) point.lead[k] = point.time * kLeadSpeeds[k];
+  table_[0].maxY = -h;  // at the muzzle exactly, whatever rounding left in its time
 }
 
 }  // namespace deadhold

@@ -34,7 +34,22 @@ class Engine {
   void setDiagnosticStream(std::ostream& stream) { model_.setDiagnosticStream(stream); }
 
  private:
+  int traceYards(double c);
+  void timeYards(double c, int rows);
+  void fillRows(const BallisticInputs& in, int rows);
+
+  // Working values per yard of one computation, kept apart so that everything but the band
+  // selection runs over whole arrays, which the compiler vectorises.
+  struct YardValues {
+    std::array<double, kTableRows> space;
+    std::array<const DragBand*, kTableRows> band;
+    std::array<double, kTableRows> root;  // -b - sqrt(discriminant) of the inversion
+    std::array<double, kTableRows> velocity;
+    std::array<double, kTableRows> time;
+  };
+
   DragModel model_;
+  YardValues yards_{};
   TrajectoryTable table_{};
   LastInputs lastInputs_;
   double densityRatio_ = 0;

@@ -37,7 +37,7 @@ struct QuietModel : DragModel {
 
 TEST(DragModelBeforeSelection, AllCoefficientsAreZero) {
   QuietModel model;
-  const DragModel::Coefficients& band = model.bandInForce();
+  const DragBand& band = model.bandInForce();
   for (double c : {band.centreVelocity, band.spaceA, band.spaceB, band.spaceC, band.timeA,
                    band.timeB, band.timeC})
     EXPECT_EQ(c, 0.0);
@@ -183,6 +183,26 @@ TEST(DragModelInversion, IsExactInsideABand) {
     SCOPED_TRACE(v);
     ASSERT_EQ(model.selectBandByVelocity(v), 0);
     EXPECT_NEAR(model.velocityAtSpace(model.spaceFunction(v)), v, 1e-8);
+  }
+}
+
+// Whatever band an earlier selection left in force, a value selects the same band.
+TEST(DragModelSelection, DoesNotDependOnTheBandInForce) {
+  QuietModel used;
+  for (int i = 0; i < kDragBandCount; ++i) {
+    for (int j = 0; j <= kDragBandCount; ++j) {
+      const double v = kVelocityEdges[j];
+      const double s = kSpaceBounds[j];
+      SCOPED_TRACE(testing::Message() << "band " << i + 1 << " in force, edge " << j);
+      // The last edges lie outside the model: the band in force stays.
+      const int expected = j < kDragBandCount ? j + 1 : i + 1;
+      ASSERT_EQ(used.selectBandByVelocity(kCentres[i]), 0);
+      used.selectBandByVelocity(v);
+      EXPECT_EQ(bandNumber(used), expected);
+      ASSERT_EQ(used.selectBandByVelocity(kCentres[i]), 0);
+      used.selectBandBySpace(s);
+      EXPECT_EQ(bandNumber(used), expected);
+    }
   }
 }
 
