@@ -8,7 +8,9 @@ namespace deadhold {
 namespace {
 
 // A stored 0 means the value was never entered.
-double orDefault(double value, double fallback) { return value == 0.0 ? fallback : value; }
+double orDefault(double value, double fallback) {
+  return value == 0.0 ? fallback : value;
+}
 
 }  // namespace
 

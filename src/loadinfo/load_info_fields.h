@@ -37,12 +37,29 @@ enum class LoadInfoField : std::size_t {
 inline constexpr std::size_t kLoadInfoFieldCount = 23;
 
 inline constexpr std::array<const char*, kLoadInfoFieldCount> kLoadInfoFieldLabels = {
-    "Bullet Mfg",       "Bullet Type",        "Bullet Caliber",   "Bullet Weight",
-    "Ballistic Coeff.", "Powder Mfg",         "Powder Type",      "Powder Weight [grns]",
-    "Powder Lot #",     "Primer Mfg",         "Primer Type",      "Primer Size",
-    "Primer Lot #",     "Case Mfg",           "Case Weight [grns]", "Case Length [in]",
-    "# Times Reloaded", "Cartridge OAL",      "Comparator OAL",   "Av. Velocity",
-    "Av. Group",        "Mfg Date",           "Lot #"};
+    "Bullet Mfg",
+    "Bullet Type",
+    "Bullet Caliber",
+    "Bullet Weight",
+    "Ballistic Coeff.",
+    "Powder Mfg",
+    "Powder Type",
+    "Powder Weight [grns]",
+    "Powder Lot #",
+    "Primer Mfg",
+    "Primer Type",
+    "Primer Size",
+    "Primer Lot #",
+    "Case Mfg",
+    "Case Weight [grns]",
+    "Case Length [in]",
+    "# Times Reloaded",
+    "Cartridge OAL",
+    "Comparator OAL",
+    "Av. Velocity",
+    "Av. Group",
+    "Mfg Date",
+    "Lot #"};
 
 inline const char* loadInfoFieldLabel(LoadInfoField field) {
   return kLoadInfoFieldLabels[static_cast<std::size_t>(field)];

@@ -66,8 +66,8 @@ void Application::selectTab(int tab) {
 void Application::handOverToBallistics() {
   if (const LoadRecord* load = database_.currentLoad()) {
     ballisticsPage_.setInputsFromLoad(load->ballisticCoeff, load->bulletWeight, load->avVelocity,
-                                      load->targetDistance, load->scopeHeight,
-                                      load->temperature, load->elevation, loadDescription(*load));
+                                      load->targetDistance, load->scopeHeight, load->temperature,
+                                      load->elevation, loadDescription(*load));
   } else {
     ballisticsPage_.setInputsFromLoad(kDefaultBallisticCoeff, kDefaultBulletWeight,
                                       kDefaultMuzzleVelocity, kDefaultTargetDistance,

@@ -27,8 +27,10 @@ void drawTarget(QPainter& painter, double size) {
   painter.setBrush(kBullseye);
   painter.drawEllipse(centre, radius * 0.34, radius * 0.34);
   painter.setPen(QPen(Qt::black, std::max(1.0, size / 48)));
-  painter.drawLine(QPointF(centre.x() - radius, centre.y()), QPointF(centre.x() + radius, centre.y()));
-  painter.drawLine(QPointF(centre.x(), centre.y() - radius), QPointF(centre.x(), centre.y() + radius));
+  painter.drawLine(QPointF(centre.x() - radius, centre.y()),
+                   QPointF(centre.x() + radius, centre.y()));
+  painter.drawLine(QPointF(centre.x(), centre.y() - radius),
+                   QPointF(centre.x(), centre.y() + radius));
 }
 
 // A cartridge lying from the lower right towards the centre, bullet first.

@@ -6,12 +6,16 @@
 
 namespace deadhold::ui {
 
-QFont windowFont() { return qtFontFor({"MS Sans Serif", 13, 400}, nullptr); }
+QFont windowFont() {
+  return qtFontFor({"MS Sans Serif", 13, 400}, nullptr);
+}
 
 namespace {
 
 // Rounded like the classic integer multiply-then-divide.
-int scaled(int units, int base, int divisor) { return (units * base * 2 + divisor) / (2 * divisor); }
+int scaled(int units, int base, int divisor) {
+  return (units * base * 2 + divisor) / (2 * divisor);
+}
 
 }  // namespace
 
@@ -23,9 +27,13 @@ DialogUnits::DialogUnits(const QFont& font) {
   baseY_ = metrics.height();
 }
 
-int DialogUnits::x(int units) const { return scaled(units, baseX_, 4); }
+int DialogUnits::x(int units) const {
+  return scaled(units, baseX_, 4);
+}
 
-int DialogUnits::y(int units) const { return scaled(units, baseY_, 8); }
+int DialogUnits::y(int units) const {
+  return scaled(units, baseY_, 8);
+}
 
 QRect DialogUnits::rect(int left, int top, int width, int height) const {
   // Corners are mapped, as the classic layouts map them.

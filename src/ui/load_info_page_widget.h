@@ -40,7 +40,8 @@ class LoadInfoPageWidget : public QWidget {
   void createFields(const DialogUnits& units);
   void createShotList(const DialogUnits& units);
   void createButtons(const DialogUnits& units);
-  QPushButton* addButton(const char* caption, const QRect& geometry, void (LoadInfoPageWidget::*action)());
+  QPushButton* addButton(const char* caption, const QRect& geometry,
+                         void (LoadInfoPageWidget::*action)());
 
   void openLoad();
   void newLoad();

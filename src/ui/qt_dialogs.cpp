@@ -20,11 +20,16 @@ QString latin1(const std::string& text) {
 
 QMessageBox::Icon qtIcon(Icon icon) {
   switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Error: return QMessageBox::Critical;
-    case Icon::None: break;
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Exclamation:
+      return QMessageBox::Warning;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::Error:
+      return QMessageBox::Critical;
+    case Icon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -47,7 +52,8 @@ std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
   dialog.setDefaultSuffix(suffix);
   if (!prompt.defaultName.empty()) dialog.selectFile(latin1(prompt.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+  return std::filesystem::path(
+      QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
 }  // namespace

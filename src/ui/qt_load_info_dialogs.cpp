@@ -10,7 +10,9 @@ QtLoadInfoDialogs::QtLoadInfoDialogs(Application& application, QWidget* parent)
 // The load editor, the Open Load browser, the large target and the load printout each open
 // from here once their dialogs exist; until then the buttons leave the load book untouched.
 
-bool QtLoadInfoDialogs::runEditLoad(LoadRecord&) { return false; }
+bool QtLoadInfoDialogs::runEditLoad(LoadRecord&) {
+  return false;
+}
 
 void QtLoadInfoDialogs::runOpenLoad() {}
 

@@ -12,7 +12,9 @@ QtPrintTarget::~QtPrintTarget() {
   if (painter_.isActive()) painter_.end();
 }
 
-Surface& QtPrintTarget::surface() { return *surface_; }
+Surface& QtPrintTarget::surface() {
+  return *surface_;
+}
 
 int QtPrintTarget::printableWidth() const {
   return printer_->pageLayout().paintRectPixels(printer_->resolution()).width();
@@ -38,9 +40,13 @@ bool QtPrintTarget::startPage() {
   return true;
 }
 
-bool QtPrintTarget::endPage() { return painter_.isActive(); }
+bool QtPrintTarget::endPage() {
+  return painter_.isActive();
+}
 
-bool QtPrintTarget::endDocument() { return painter_.isActive() && painter_.end(); }
+bool QtPrintTarget::endDocument() {
+  return painter_.isActive() && painter_.end();
+}
 
 void QtPrintTarget::abandonDocument() {
   if (!painter_.isActive()) return;

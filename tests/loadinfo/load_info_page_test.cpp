@@ -97,17 +97,17 @@ TEST_F(LoadInfoPageTest, StartUpShowsTheStoredCurrentLoadInTheFieldFormats) {
   ASSERT_NE(database.currentLoad(), nullptr);
   EXPECT_EQ(page.groupCaption(), "Load Name: Elk load");
   const std::vector<std::pair<LoadInfoField, std::string>> expected = {
-      {LoadInfoField::bulletMfg, "Sierra"},        {LoadInfoField::bulletType, "Gameking"},
-      {LoadInfoField::caliber, ".270 Win"},        {LoadInfoField::bulletWeight, "130"},
-      {LoadInfoField::ballisticCoeff, "0.436"},    {LoadInfoField::powderMfg, "IMR"},
-      {LoadInfoField::powderType, "4831"},         {LoadInfoField::powderWeight, "54.4"},
-      {LoadInfoField::powderLot, "L-77"},          {LoadInfoField::primerMfg, "CCI"},
-      {LoadInfoField::primerType, "200"},          {LoadInfoField::primerSize, "Large Rifle"},
-      {LoadInfoField::primerLot, "P9"},            {LoadInfoField::caseMfg, "Winchester"},
-      {LoadInfoField::caseWeight, "187.46"},       {LoadInfoField::caseLength, "2.540"},
-      {LoadInfoField::timesReloaded, "3"},         {LoadInfoField::cartridgeOal, "3.341"},
-      {LoadInfoField::comparatorOal, "2.250"},     {LoadInfoField::avVelocity, "3016"},
-      {LoadInfoField::avGroup, "0.750"},           {LoadInfoField::mfgDate, "03/14/2024"},
+      {LoadInfoField::bulletMfg, "Sierra"},     {LoadInfoField::bulletType, "Gameking"},
+      {LoadInfoField::caliber, ".270 Win"},     {LoadInfoField::bulletWeight, "130"},
+      {LoadInfoField::ballisticCoeff, "0.436"}, {LoadInfoField::powderMfg, "IMR"},
+      {LoadInfoField::powderType, "4831"},      {LoadInfoField::powderWeight, "54.4"},
+      {LoadInfoField::powderLot, "L-77"},       {LoadInfoField::primerMfg, "CCI"},
+      {LoadInfoField::primerType, "200"},       {LoadInfoField::primerSize, "Large Rifle"},
+      {LoadInfoField::primerLot, "P9"},         {LoadInfoField::caseMfg, "Winchester"},
+      {LoadInfoField::caseWeight, "187.46"},    {LoadInfoField::caseLength, "2.540"},
+      {LoadInfoField::timesReloaded, "3"},      {LoadInfoField::cartridgeOal, "3.341"},
+      {LoadInfoField::comparatorOal, "2.250"},  {LoadInfoField::avVelocity, "3016"},
+      {LoadInfoField::avGroup, "0.750"},        {LoadInfoField::mfgDate, "03/14/2024"},
       {LoadInfoField::cartridgeLot, "A12"}};
   ASSERT_EQ(expected.size(), kLoadInfoFieldCount);
   for (const auto& [field, text] : expected)
@@ -149,8 +149,10 @@ TEST_F(LoadInfoPageTest, ShotListHoldsPlacedShotsUnderTheirOwnNumbers) {
   writeBook(bookFile(), {load}, 0);
   page.initialise();
   ASSERT_EQ(page.shotRows().size(), 2u);
-  EXPECT_EQ(page.shotRows()[0], (ShotListRow{"#2)", "2950 fps", "1.250 in", "-0.500 in", "1.346 in"}));
-  EXPECT_EQ(page.shotRows()[1], (ShotListRow{"#5)", "3002 fps", "-0.000 in", "2.000 in", "2.000 in"}));
+  EXPECT_EQ(page.shotRows()[0],
+            (ShotListRow{"#2)", "2950 fps", "1.250 in", "-0.500 in", "1.346 in"}));
+  EXPECT_EQ(page.shotRows()[1],
+            (ShotListRow{"#5)", "3002 fps", "-0.000 in", "2.000 in", "2.000 in"}));
 }
 
 TEST_F(LoadInfoPageTest, SaveToTextPromptsAndWritesTheReport) {

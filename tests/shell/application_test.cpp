@@ -73,8 +73,8 @@ TEST_F(ApplicationTest, BallisticsTabWithoutALoadGetsTheDefaultLoad) {
   EXPECT_EQ(page.inputs(), (BallisticInputs{0.436, 130, 3016, 250, 1.5, 70, 500}));
   EXPECT_EQ(page.ballisticsLabel(), "Default Load: .270 Winchester, 130 grn Sierra Gameking");
   EXPECT_EQ(page.fieldTexts(),
-            (BallisticsFieldTexts{"Default Load: .270 Winchester, 130 grn Sierra Gameking",
-                                  "0.436", "130", "3016", "250", "1.50", "70", "500"}));
+            (BallisticsFieldTexts{"Default Load: .270 Winchester, 130 grn Sierra Gameking", "0.436",
+                                  "130", "3016", "250", "1.50", "70", "500"}));
   EXPECT_TRUE(page.recomputePending());
   EXPECT_EQ(application->shownPage(), Application::kBallisticsTab);
 }
@@ -85,8 +85,8 @@ TEST_F(ApplicationTest, BallisticsTabGetsTheCurrentLoadWidenedWithItsDescription
   application->selectTab(Application::kBallisticsTab);
   const BallisticsPage& page = application->ballisticsPage();
   EXPECT_EQ(page.ballisticsLabel(), ".270 Cal, Sierra Gameking, 129 grn");
-  EXPECT_EQ(page.inputs(), (BallisticInputs{double(0.436f), double(129.9f), 3010, 200, 1.75, 40,
-                                            6000}));
+  EXPECT_EQ(page.inputs(),
+            (BallisticInputs{double(0.436f), double(129.9f), 3010, 200, 1.75, 40, 6000}));
   EXPECT_EQ(page.fieldTexts().bulletWeight, "129");
 }
 

@@ -1,3 +1,5 @@
+#include "main_window.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -12,7 +14,6 @@
 
 #include "loads/load_database.h"
 #include "loads/sample_loads.h"
-#include "main_window.h"
 #include "shell/application.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
@@ -59,7 +60,8 @@ class EscapeCounter : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
       ++count;
     return false;
   }

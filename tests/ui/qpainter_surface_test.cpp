@@ -1,3 +1,5 @@
+#include "surface/qpainter_surface.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -5,7 +7,6 @@
 #include <QtTest>
 
 #include "surface/font_mapping.h"
-#include "surface/qpainter_surface.h"
 
 using deadhold::Color;
 using deadhold::Font;
@@ -34,7 +35,9 @@ int closestRealisableError(const Font& font, const QPaintDevice& device) {
   return best;
 }
 
-bool isDark(QRgb pixel) { return qGray(pixel) < 128; }
+bool isDark(QRgb pixel) {
+  return qGray(pixel) < 128;
+}
 
 // The smallest rectangle holding every dark pixel, or a null rect.
 QRect inkBounds(const QImage& image) {
@@ -72,8 +75,9 @@ class QPainterSurfaceTest : public QObject {
           surface.setFont({face, cell, weight});
           const int realised = surface.measureText("Ballistic Coeff:").height;
           const int best = closestRealisableError({face, cell, weight}, image);
-          QVERIFY2(std::abs(realised - cell) == best && best <= 1,
-                   qPrintable(QString("%1 %2/%3: %4").arg(face).arg(cell).arg(weight).arg(realised)));
+          QVERIFY2(
+              std::abs(realised - cell) == best && best <= 1,
+              qPrintable(QString("%1 %2/%3: %4").arg(face).arg(cell).arg(weight).arg(realised)));
         }
       }
     }

@@ -1,3 +1,5 @@
+#include "qt_dialogs.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include <fstream>
 
 #include "file_filter.h"
-#include "qt_dialogs.h"
 #include "qt_print_target.h"
 #include "support/temp_folder.h"
 
@@ -40,7 +41,9 @@ FilePrompt loadReportPrompt(const std::filesystem::path& folder) {
   return prompt;
 }
 
-void touch(const std::filesystem::path& file) { std::ofstream(file) << "old"; }
+void touch(const std::filesystem::path& file) {
+  std::ofstream(file) << "old";
+}
 
 }  // namespace
 
@@ -93,7 +96,10 @@ class QtDialogsTest : public QObject {
       text = box.text();
       box.button(QMessageBox::Ok)->click();
     });
-    dialogs.messageBox("70\xB0" "F", "Warning", Buttons::Ok);
+    dialogs.messageBox(
+        "70\xB0"
+        "F",
+        "Warning", Buttons::Ok);
     QCOMPARE(text, QString::fromUtf8("70°F"));
   }
 

@@ -1,7 +1,6 @@
 #include "surface/font_mapping.h"
 
 #include <QFontMetrics>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -11,7 +10,8 @@ QStringList familiesForFace(const std::string& face) {
   const QString name = QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
   if (name.compare("Arial", Qt::CaseInsensitive) == 0)
     return {name, "Liberation Sans", "Arimo", "Helvetica"};
-  if (name.compare("Verdana", Qt::CaseInsensitive) == 0) return {name, "DejaVu Sans", "Bitstream Vera Sans"};
+  if (name.compare("Verdana", Qt::CaseInsensitive) == 0)
+    return {name, "DejaVu Sans", "Bitstream Vera Sans"};
   if (name.compare("MS Sans Serif", Qt::CaseInsensitive) == 0)
     return {name, "Microsoft Sans Serif", "Liberation Sans", "Arimo"};
   return {name, "Liberation Sans"};
@@ -44,8 +44,8 @@ QFont qtFontFor(const Font& font, const QPaintDevice* device) {
   // then settle on the neighbour that realises the wanted height best.
   constexpr int kReference = 1000;
   const int referenceHeight = std::max(1, cellHeightAt(qfont, kReference, device));
-  const int estimate = std::max(1, static_cast<int>(static_cast<long long>(wanted) * kReference /
-                                                    referenceHeight));
+  const int estimate =
+      std::max(1, static_cast<int>(static_cast<long long>(wanted) * kReference / referenceHeight));
   int best = estimate;
   int bestError = std::abs(cellHeightAt(qfont, estimate, device) - wanted);
   for (int candidate : {estimate - 2, estimate - 1, estimate + 1, estimate + 2}) {

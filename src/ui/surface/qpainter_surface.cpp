@@ -10,7 +10,9 @@ namespace deadhold::ui {
 
 namespace {
 
-QColor qtColor(Color color) { return QColor(color.red, color.green, color.blue); }
+QColor qtColor(Color color) {
+  return QColor(color.red, color.green, color.blue);
+}
 
 QString latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -88,18 +90,19 @@ void QPainterSurface::ellipse(const Rect& box, Color fill) {
   painter_.setPen(QPen(Qt::black, 0));
   painter_.setBrush(qtColor(fill));
   // The box's right and bottom edges lie outside the figure, as they do for the classic call.
-  painter_.drawEllipse(QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
+  painter_.drawEllipse(
+      QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
   painter_.restore();
 }
 
 void QPainterSurface::drawImage(const Image& image, const Rect& source, const Rect& destination) {
   painter_.save();
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter_.drawImage(QRect(destination.left, destination.top, destination.right - destination.left,
-                           destination.bottom - destination.top),
-                     qtImage(image),
-                     QRect(source.left, source.top, source.right - source.left,
-                           source.bottom - source.top));
+  painter_.drawImage(
+      QRect(destination.left, destination.top, destination.right - destination.left,
+            destination.bottom - destination.top),
+      qtImage(image),
+      QRect(source.left, source.top, source.right - source.left, source.bottom - source.top));
   painter_.restore();
 }
 
