@@ -9,14 +9,11 @@ namespace {
 constexpr HelpTopic kTopics[] = {
     {"About Deadhold, Computer Reloading and Ballistics Software",
      "Deadhold, Computer Reloading and Ballistics Software, version 1.6.\n"
-     "Deadhold keeps a book of your hand-loads: the components and measurements of each recipe, "
-     "the shots of a test string placed on a virtual target and the range conditions they were "
-     "fired in. It computes the exterior ballistics of a load from the standard G1 drag model out "
-     "to 1000 yards, finds the maximum Deadhold range for a vital zone, and offers a set of small "
-     "calculators. It writes plain text reports and prints a one page report and a load list.\n"
-     "Deadhold is free, open source software written by the contributors of the Deadhold "
-     "project. You may use it, copy it, study its source and share it under the terms of the "
-     "license that comes with it.",
+     "Deadhold keeps a book of your hand-loads with their test groups, computes their exterior "
+     "ballistics from the standard G1 drag model out to 1000 yards, finds the maximum Deadhold "
+     "range and offers a set of small calculators, reports and printouts.\n"
+     "It is free, open source software written by the contributors of the Deadhold project: "
+     "use it, copy it, study it and share it under the license that comes with it.",
      1},
     {"Offical Internet Support Web Page",
      "Deadhold has no web page of its own. Support lives with the program's source: the "

@@ -10,7 +10,9 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "dialog_units.h"
+#include "help_page_widget.h"
 #include "load_info_page_widget.h"
+#include "misc_page_widget.h"
 #include "shell/application.h"
 #include "shell/shell_texts.h"
 
@@ -71,9 +73,12 @@ MainWindow::MainWindow(Application& application, QWidget* parent)
       application_.loadInfoPage(), loadInfoDialogs_, units, this);
   pages_[Application::kLoadInformationTab]->setObjectName("loadInfoPage");
   pages_[Application::kLoadInformationTab]->setGeometry(units.rect(15, 20, 347, 231));
-  pages_[Application::kMiscTab] = placeholderPage("miscPage", this);
+  pages_[Application::kMiscTab] =
+      new MiscPageWidget(application_.engine(), application_.dialogs(), this);
+  pages_[Application::kMiscTab]->setObjectName("miscPage");
   pages_[Application::kMiscTab]->setGeometry(units.rect(15, 20, 351, 229));
-  pages_[Application::kHelpTab] = placeholderPage("helpPage", this);
+  pages_[Application::kHelpTab] = new HelpPageWidget(application_.helpPage(), this);
+  pages_[Application::kHelpTab]->setObjectName("helpPage");
   pages_[Application::kHelpTab]->setGeometry(units.rect(10, 20, 356, 231));
 
   auto* escapeSwallower = new EscapeSwallower(this);
