@@ -2,6 +2,7 @@
 
 #include "common/cformat.h"
 #include "loadinfo/save_load_book.h"
+#include "loadinfo/target_drawing.h"
 #include "loads/load_messages.h"
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
@@ -98,9 +99,9 @@ void LoadInfoPage::print(LoadInfoDialogs& dialogs) {
   if (database_.currentLoad()) dialogs.printLoad();
 }
 
-void LoadInfoPage::paint(Surface&) {
-  // The small target, drawTarget(surface, kTargetLeft, kTargetTop, kTargetScale, no selection,
-  // nothing hidden, full picture, current load), is drawn here once the target drawing exists.
+void LoadInfoPage::paint(Surface& surface) {
+  drawTarget(surface, kTargetLeft, kTargetTop, kTargetScale, kNoShotSelected, false, true,
+             database_.currentLoad());
 }
 
 }  // namespace deadhold

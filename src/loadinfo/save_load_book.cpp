@@ -7,10 +7,14 @@ namespace deadhold {
 bool saveLoadBook(LoadDatabase& database, Dialogs& dialogs) {
   const auto failure = database.writeDatabase();
   if (!failure) return true;
-  dialogs.messageBox(failure->message +
-                         "\n\nThe loads were not saved; the file keeps its previous contents.",
-                     kFileErrorTitle, Buttons::Ok, Icon::Error);
+  showLoadBookSaveError(*failure, dialogs);
   return false;
+}
+
+void showLoadBookSaveError(const FileError& error, Dialogs& dialogs) {
+  dialogs.messageBox(
+      error.message + "\n\nThe loads were not saved; the file keeps its previous contents.",
+      kFileErrorTitle, Buttons::Ok, Icon::Error);
 }
 
 }  // namespace deadhold

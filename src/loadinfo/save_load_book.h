@@ -10,4 +10,7 @@ namespace deadhold {
 // Returns whether the file now holds the loads.
 bool saveLoadBook(LoadDatabase& database, Dialogs& dialogs);
 
+// The "FILE ERROR" box of a load book write that failed.
+void showLoadBookSaveError(const FileError& error, Dialogs& dialogs);
+
 }  // namespace deadhold

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,7 +12,7 @@ struct Image {
   int height = 0;
   std::vector<std::uint32_t> pixels;
 
-  std::uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 }  // namespace deadhold
