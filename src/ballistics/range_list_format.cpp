@@ -53,4 +53,15 @@ void clampListedTime(TrajectoryPoint& point) {
   if (point.time < 0) point.time = 0;
 }
 
+std::vector<RangeListCells> listRangeRows(TrajectoryTable& table, int increment) {
+  std::vector<RangeListCells> rows;
+  if (increment < 1) return rows;
+  for (int yard = 0; yard < kTableRows; yard += 5) {
+    if (yard % increment != 0) continue;
+    clampListedTime(table[yard]);
+    rows.push_back(rangeListCells(table[yard]));
+  }
+  return rows;
+}
+
 }  // namespace deadhold

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/trajectory.h"
 
@@ -26,5 +27,10 @@ RangeListCells rangeListCells(const TrajectoryPoint& point);
 // The list never shows a negative time of flight (the inversion can leave a tiny one at the
 // muzzle): the page clamps it in the table itself before listing, a text table on a copy.
 void clampListedTime(TrajectoryPoint& point);
+
+// The rows the range list shows at an increment of whole yards: every fifth yard from 0 to 1000
+// that the increment divides, each with its time clamped in the table first, so that whatever
+// reads the table afterwards sees what the list showed. Nothing for an increment below 1.
+std::vector<RangeListCells> listRangeRows(TrajectoryTable& table, int increment);
 
 }  // namespace deadhold

@@ -21,7 +21,8 @@ Application::Application(Dialogs& dialogs, std::filesystem::path startDirectory)
     : dialogs_(dialogs),
       startDirectory_(std::move(startDirectory)),
       database_(databaseFileIn(startDirectory_)),
-      loadInfoPage_(database_, dialogs_, startDirectory_) {}
+      loadInfoPage_(database_, dialogs_, startDirectory_),
+      ballisticsPage_(engine_, database_, dialogs_, startDirectory_) {}
 
 std::filesystem::path Application::captureStartDirectory() {
   std::error_code error;
