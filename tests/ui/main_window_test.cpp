@@ -241,6 +241,22 @@ class MainWindowTest : public QObject {
     QVERIFY(!std::filesystem::exists(book));  // the window's destruction wrote nothing more
   }
 
+  void aFailedLastWriteIsShownAndTheWindowStillCloses() {
+    const auto book = folder_->path() / "RELOADER.DAT";
+    writeBook(book, {sierraLoad(130)});
+    auto application = makeApplication();
+    MainWindow window(*application);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::filesystem::remove(book);
+    std::filesystem::create_directory(book);  // the file's place is taken
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(dialogs_.messages.size(), size_t(1));
+    QCOMPARE(dialogs_.messages[0].title, std::string("FILE ERROR"));
+    QVERIFY(dialogs_.messages[0].text.find(book.string()) != std::string::npos);
+  }
+
   void aboutOpensFromTheTabStrip() {
     auto application = makeApplication();
     MainWindow window(*application);
