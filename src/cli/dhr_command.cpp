@@ -80,9 +80,9 @@ void setupDhr(CLI::App& app, int& exitStatus) {
       "For each height the search starts from the target distance (--zero) and finds the\n"
       "nearest whole-yard sight-in distance at which the path rises to half the height; Max Dist\n"
       "is the first yard where it has fallen half the height below the line of sight. The\n"
-      "sight-in distance stays within 0 to 1000 yards; Max Dist is 1000 when the path stays\n"
-      "up to 1000 yards. The values are checked against the Ballistics Calculator's ranges\n"
-      "unless --unchecked.");
+      "sight-in distance stays within 0 to 1000 yards; Max Dist is the last yard of the table\n"
+      "when the path never falls that far. The values are checked against the Ballistics\n"
+      "Calculator's ranges unless --unchecked.");
   auto state = std::make_shared<DhrCommand>(*command);
   command->callback([state, &exitStatus] { exitStatus = state->run(); });
 }
