@@ -4,17 +4,11 @@
 
 #include <cmath>
 #include <limits>
-#include <sstream>
+
+#include "engine/quiet_engine.h"
 
 namespace deadhold {
 namespace {
-
-constexpr BallisticInputs kDefaultLoad{0.436, 130, 3016, 250, 1.5, 70, 500};
-
-struct QuietEngine : Engine {
-  QuietEngine() { setDiagnosticStream(diagnostics); }
-  std::ostringstream diagnostics;
-};
 
 BallisticInputs startingFrom(double targetDistance) {
   BallisticInputs inputs = kDefaultLoad;

@@ -1,19 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
-#include "engine/engine.h"
+#include "engine/quiet_engine.h"
 
 namespace deadhold {
 namespace {
-
-constexpr BallisticInputs kDefaultLoad{0.436, 130, 3016, 250, 1.5, 70, 500};
-
-struct QuietEngine : Engine {
-  QuietEngine() { setDiagnosticStream(diagnostics); }
-  std::ostringstream diagnostics;
-};
 
 BallisticInputs withTarget(BallisticInputs inputs, double targetDistance) {
   inputs.targetDistance = targetDistance;
