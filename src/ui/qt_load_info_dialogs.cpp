@@ -1,23 +1,50 @@
 #include "qt_load_info_dialogs.h"
 
+#include "edit_load_window.h"
+#include "loadinfo/edit_load_dialog.h"
+#include "loadinfo/open_load_dialog.h"
+#include "loadinfo/shot_string_dialog.h"
+#include "open_load_window.h"
+#include "qt_component_chooser.h"
 #include "shell/application.h"
+#include "shot_string_window.h"
 
 namespace deadhold::ui {
 
 QtLoadInfoDialogs::QtLoadInfoDialogs(Application& application, QWidget* parent)
     : application_(application), parent_(parent) {}
 
-// The load editor, the Open Load browser, the large target and the load printout each open
-// from here once their dialogs exist; until then the buttons leave the load book untouched.
-
-bool QtLoadInfoDialogs::runEditLoad(LoadRecord&) {
-  return false;
+bool QtLoadInfoDialogs::runEditLoad(LoadRecord& record) {
+  QtComponentChooser chooser;
+  EditLoadDialog editor(record, application_.dialogs(), chooser);
+  EditLoadWindow window(editor, parent_);
+  chooser.setParentWindow(&window);
+  window.exec();
+  if (!editor.accepted()) return false;
+  record = editor.record();
+  return true;
 }
 
-void QtLoadInfoDialogs::runOpenLoad() {}
+void QtLoadInfoDialogs::runOpenLoad() {
+  OpenLoadDialog browser(application_.database(), application_.dialogs(),
+                         application_.startDirectory(), [this] { printLoadList(); });
+  browser.open();
+  if (browser.closed()) return;
+  OpenLoadWindow window(browser, parent_);
+  window.exec();
+}
 
-void QtLoadInfoDialogs::runShotString(LoadRecord&) {}
+void QtLoadInfoDialogs::runShotString(LoadRecord& record) {
+  ShotStringDialog target(record, application_.dialogs());
+  ShotStringWindow window(target, parent_);
+  window.exec();
+  // However the window closed, the load's velocity becomes that of its placed shots.
+  target.close();
+}
 
+// The load printout and the load list are the print jobs' to draw.
 void QtLoadInfoDialogs::printLoad() {}
+
+void QtLoadInfoDialogs::printLoadList() {}
 
 }  // namespace deadhold::ui

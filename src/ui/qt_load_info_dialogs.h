@@ -21,10 +21,12 @@ class QtLoadInfoDialogs : public LoadInfoDialogs {
   void runOpenLoad() override;
   void runShotString(LoadRecord& record) override;
   void printLoad() override;
+  // "&Print Load List" of the Open Load browser: every load of the book, in list order.
+  void printLoadList();
 
  private:
-  [[maybe_unused]] Application& application_;
-  [[maybe_unused]] QWidget* parent_;
+  Application& application_;
+  QWidget* parent_;
 };
 
 }  // namespace deadhold::ui
