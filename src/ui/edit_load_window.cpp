@@ -4,13 +4,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dialog_keys.h"
 #include "dialog_units.h"
 #include "limited_line_edit.h"
 #include "loadinfo/edit_load_dialog.h"
@@ -44,7 +42,9 @@ EditLoadWindow::EditLoadWindow(EditLoadDialog& editor, QWidget* parent)
   addButton(EditLoadDialog::kPrimerDBaseCaption, "primerDBase", &EditLoadDialog::primerDBase);
   addButton(EditLoadDialog::kResetFieldsCaption, "resetFields", &EditLoadDialog::resetFields);
   addButton(EditLoadDialog::kAcceptCaption, "accept", &EditLoadDialog::accept);
-  addButton(EditLoadDialog::kQuitCaption, "quit", &EditLoadDialog::quit);
+  // Enter in a field closes the editor without accepting, as it always did: "&Quit" is the
+  // button Enter presses.
+  addButton(EditLoadDialog::kQuitCaption, "quit", &EditLoadDialog::quit)->setDefault(true);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     if (i == 3) buttons->addStretch(1);  // the catalogue buttons apart from the closing ones
     buttons->addWidget(buttons_[i]);
@@ -126,14 +126,6 @@ void EditLoadWindow::showState() {
 void EditLoadWindow::reject() {
   editor_.quit();
   QDialog::reject();
-}
-
-void EditLoadWindow::keyPressEvent(QKeyEvent* event) {
-  if (isEnterInAField(event, focusWidget())) {
-    reject();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace deadhold::ui

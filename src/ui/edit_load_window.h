@@ -32,9 +32,6 @@ class EditLoadWindow : public QDialog {
  public slots:
   void reject() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void createFields(QGridLayout& grid);
   QPushButton* addButton(const char* caption, const char* name, void (EditLoadDialog::*action)());

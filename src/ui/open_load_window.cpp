@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -11,7 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialog_keys.h"
 #include "dialog_units.h"
 #include "loadinfo/open_load_dialog.h"
 #include "record_text.h"
@@ -71,8 +69,11 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
       addButton(OpenLoadDialog::kImportCaption, "importLoad", &OpenLoadDialog::importLoad, true);
   QPushButton* print = addButton(OpenLoadDialog::kPrintCaption, "printLoadList",
                                  &OpenLoadDialog::printLoadList, false);
+  // Enter on the list or the caliber choice closes the browser: "&Cancel" is the button it
+  // presses.
   QPushButton* cancel =
       addButton(OpenLoadDialog::kCancelCaption, "cancel", &OpenLoadDialog::cancel, false);
+  cancel->setDefault(true);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : rowButtons_) buttons->addWidget(button);
   buttons->addWidget(import);
@@ -143,14 +144,6 @@ void OpenLoadWindow::showState(bool refill) {
 void OpenLoadWindow::reject() {
   dialog_.cancel();
   QDialog::reject();
-}
-
-void OpenLoadWindow::keyPressEvent(QKeyEvent* event) {
-  if (isEnterInAField(event, focusWidget())) {
-    reject();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace deadhold::ui

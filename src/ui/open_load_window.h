@@ -28,9 +28,6 @@ class OpenLoadWindow : public QDialog {
  public slots:
   void reject() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   QPushButton* addButton(const char* caption, const char* name, void (OpenLoadDialog::*action)(),
                          bool refill);

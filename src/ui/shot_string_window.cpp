@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialog_keys.h"
 #include "dialog_units.h"
 #include "limited_line_edit.h"
 #include "notes_edit.h"
@@ -141,6 +140,7 @@ QWidget* ShotStringWindow::createShotStrip() {
 
   auto* returnButton = new QPushButton("&Return", strip);
   returnButton->setObjectName("returnButton");
+  returnButton->setDefault(true);  // Enter in a field closes the dialog
   connect(returnButton, &QPushButton::clicked, this, &QDialog::accept);
   column->addWidget(returnButton);
   return strip;
@@ -214,10 +214,6 @@ void ShotStringWindow::showState() {
 void ShotStringWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     event->accept();
-    return;
-  }
-  if (isEnterInAField(event, focusWidget())) {
-    accept();
     return;
   }
   QDialog::keyPressEvent(event);
