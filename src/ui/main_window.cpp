@@ -9,6 +9,7 @@
 
 #include "about_dialog.h"
 #include "app_icon.h"
+#include "ballistics_page_widget.h"
 #include "dialog_units.h"
 #include "help_page_widget.h"
 #include "load_info_page_widget.h"
@@ -37,19 +38,13 @@ class EscapeSwallower : public QObject {
   }
 };
 
-// A page whose own widgets come with its page's work.
-QWidget* placeholderPage(const char* name, QWidget* parent) {
-  auto* page = new QWidget(parent);
-  page->setObjectName(name);
-  return page;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Application& application, QWidget* parent)
     : QWidget(parent),
       application_(application),
       loadInfoDialogs_(application, this),
+      ballisticsDialogs_(application, this),
       tabs_(new QTabWidget(this)) {
   setWindowTitle(kMainWindowCaption);
   setWindowIcon(applicationIcon());
@@ -67,7 +62,9 @@ MainWindow::MainWindow(Application& application, QWidget* parent)
   createAboutEntries();
 
   application_.createPages();
-  pages_[Application::kBallisticsTab] = placeholderPage("ballisticsPage", this);
+  pages_[Application::kBallisticsTab] = new BallisticsPageWidget(
+      application_.ballisticsPage(), ballisticsDialogs_, units, this);
+  pages_[Application::kBallisticsTab]->setObjectName("ballisticsPage");
   pages_[Application::kBallisticsTab]->setGeometry(units.rect(7, 20, 362, 231));
   pages_[Application::kLoadInformationTab] = new LoadInfoPageWidget(
       application_.loadInfoPage(), loadInfoDialogs_, units, this);

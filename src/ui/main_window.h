@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "qt_ballistics_page_dialogs.h"
 #include "qt_load_info_dialogs.h"
 
 class QTabWidget;
@@ -43,6 +44,7 @@ class MainWindow : public QWidget {
 
   Application& application_;
   QtLoadInfoDialogs loadInfoDialogs_;
+  QtBallisticsPageDialogs ballisticsDialogs_;
   QTabWidget* tabs_;
   std::array<QWidget*, 4> pages_{};
 };

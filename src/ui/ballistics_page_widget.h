@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+namespace deadhold {
+class BallisticsPage;
+class BallisticsPageDialogs;
+}  // namespace deadhold
+
+namespace deadhold::ui {
+
+class DialogUnits;
+class RangeListModel;
+class TypingLimit;
+
+// The Ballistics Calculator tab: the trajectory graph on top, the name, the increments, the
+// seven inputs, the range list and the buttons below it. Every action goes to the page, and
+// the page's state is shown again after it; Enter anywhere but on a button recomputes.
+class BallisticsPageWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  BallisticsPageWidget(BallisticsPage& page, BallisticsPageDialogs& dialogs,
+                       const DialogUnits& units, QWidget* parent = nullptr);
+
+  // Shows what the page holds now; the program's own writes are not user edits.
+  void showState();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void createInputs(const DialogUnits& units);
+  void createList(const DialogUnits& units);
+  void createButtons(const DialogUnits& units);
+  QPushButton* addButton(const char* caption, const QRect& geometry, void (BallisticsPageWidget::*action)());
+
+  // Runs the Re-Compute a paint asked for, outside the paint: it may open a message box.
+  void recomputeForPaint();
+  void reCompute();
+  void calculateDhr();
+  void taylorKo();
+  void print();
+  void saveToText();
+  void getLoadData();
+
+  BallisticsPage& page_;
+  BallisticsPageDialogs& dialogs_;
+  std::array<QLineEdit*, 8> fields_{};
+  TypingLimit* nameLimit_ = nullptr;
+  QComboBox* increments_ = nullptr;
+  QCheckBox* autoUpdate_ = nullptr;
+  RangeListModel* listModel_ = nullptr;
+  QTreeView* list_ = nullptr;
+  // "&Taylor KO", "&Save to TXT", "&Print", "Calculate DHR"
+  std::array<QPushButton*, 4> resultButtons_{};
+  bool recomputeQueued_ = false;
+};
+
+}  // namespace deadhold::ui
