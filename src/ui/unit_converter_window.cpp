@@ -4,15 +4,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <utility>
 #include <vector>
 
 #include "dialog_units.h"
+#include "limited_line_edit.h"
 #include "window_size.h"
 
 namespace deadhold::ui {
@@ -44,7 +42,7 @@ UnitConverterWindow::UnitConverterWindow(QWidget* parent) : QDialog(parent) {
     for (const auto& fields : rows) {
       int column = 0;
       for (int field : fields) {
-        QLineEdit* edit = makeField(field);
+        LimitedLineEdit* edit = makeField(field);
         auto* label = new QLabel(QString::fromUtf8(Converter::info(field).label), group);
         label->setBuddy(edit);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -71,17 +69,15 @@ UnitConverterWindow::UnitConverterWindow(QWidget* parent) : QDialog(parent) {
 
   showTexts();
   for (int field = 1; field <= Converter::kFieldCount; ++field)
-    connect(fields_[field - 1], &QLineEdit::textChanged, this,
+    connect(fields_[field - 1], &LimitedLineEdit::userChanged, this,
             [this, field](const QString& text) { fieldEdited(field, text); });
   fixWindowSize(*this, 282, 151);
 }
 
-QLineEdit* UnitConverterWindow::makeField(int field) {
-  auto* edit = new QLineEdit(this);
+LimitedLineEdit* UnitConverterWindow::makeField(int field) {
+  // The limit binds typing only: a longer result of the converter's own is shown whole.
+  auto* edit = new LimitedLineEdit(Converter::kTypingLimit, this);
   edit->setObjectName(QString::fromUtf8(Converter::info(field).label));
-  // A typing limit only: a longer result the converter writes itself is still shown in full.
-  static const QRegularExpression kLimit(QString("^.{0,%1}$").arg(Converter::kTypingLimit));
-  edit->setValidator(new QRegularExpressionValidator(kLimit, edit));
   fields_[field - 1] = edit;
   return edit;
 }
@@ -94,12 +90,7 @@ void UnitConverterWindow::fieldEdited(int field, const QString& text) {
 void UnitConverterWindow::showTexts() {
   for (int field = 1; field <= Converter::kFieldCount; ++field) {
     if (field == converter_.sourceField()) continue;
-    QLineEdit* edit = fields_[field - 1];
-    const QString text = QString::fromStdString(converter_.fieldText(field));
-    if (edit->text() == text) continue;
-    const QSignalBlocker blocker(edit);
-    edit->setText(text);
-    edit->setCursorPosition(0);
+    fields_[field - 1]->showText(QString::fromStdString(converter_.fieldText(field)));
   }
 }
 

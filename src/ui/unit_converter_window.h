@@ -5,9 +5,9 @@
 
 #include "calculators/unit_converter_dialog.h"
 
-class QLineEdit;
-
 namespace deadhold::ui {
+
+class LimitedLineEdit;
 
 // "English/Metric Unit Converter" as a modal window: every keystroke in a field converts into
 // all the other fields at once, while the field typed in keeps the user's text.
@@ -18,13 +18,13 @@ class UnitConverterWindow : public QDialog {
   explicit UnitConverterWindow(QWidget* parent = nullptr);
 
  private:
-  QLineEdit* makeField(int field);
+  LimitedLineEdit* makeField(int field);
   void fieldEdited(int field, const QString& text);
-  // Shows the model's texts in every field but the one typed in, without reporting the writes.
+  // Shows the model's texts in every field but the one typed in; these writes are not edits.
   void showTexts();
 
   UnitConverterDialog converter_;
-  std::array<QLineEdit*, UnitConverterDialog::kFieldCount> fields_{};
+  std::array<LimitedLineEdit*, UnitConverterDialog::kFieldCount> fields_{};
 };
 
 }  // namespace deadhold::ui

@@ -114,7 +114,14 @@ class UnitConverterWindowTest : public QObject {
     QVERIFY2(millimeters.size() == 23 && millimeters.startsWith("12345678901234") &&
                  millimeters.endsWith(".000"),
              qPrintable(millimeters));
-    // The over-long field still reads back and converts, and the others go on converting.
+    // Typing never lengthens it, but it may be shortened: it reads back and converts, and the
+    // others go on converting.
+    QLineEdit* longField = field(*window_, "Millimeters");
+    longField->setFocus();
+    longField->end(false);
+    QTest::keyClicks(longField, "5");
+    QCOMPARE(longField->text(), millimeters);
+    QCOMPARE(text(*window_, "Meters"), QString("1234567890123456"));
     retype(*window_, "Millimeters", "");
     QCOMPARE(text(*window_, "Meters"), QString("0.000"));
     retype(*window_, "Inches", "12");
