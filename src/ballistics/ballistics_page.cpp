@@ -110,11 +110,6 @@ bool BallisticsPage::validateWithMessage() {
   return resultButtonsEnabled_;
 }
 
-void BallisticsPage::failValidation() {
-  inputsInvalid_ = true;
-  listRows_.clear();
-}
-
 bool BallisticsPage::inputsAreValid() const { return deadhold::inputsAreValid(inputs_); }
 
 void BallisticsPage::writeBackToLoad() {
@@ -137,14 +132,18 @@ void BallisticsPage::refreshList() {
   listRows_ = listRangeRows(engine_.table(), cutToInt(rangeIncrement_));
 }
 
-void BallisticsPage::reCompute() {
+bool BallisticsPage::readAndValidate() {
   takeFieldTexts();
   parseFieldTexts();
   resultsValid_ = false;
-  if (!validateWithMessage()) {
-    failValidation();
-    return;
-  }
+  if (validateWithMessage()) return true;
+  inputsInvalid_ = true;
+  listRows_.clear();
+  return false;
+}
+
+void BallisticsPage::reCompute() {
+  if (!readAndValidate()) return;
   writeBackToLoad();
   inputsInvalid_ = false;
   resultsValid_ = true;

@@ -121,13 +121,15 @@ class BallisticsPage {
   // is refused with the platform's message, and then the check box is not taken.
   void takeFieldTexts();
   void parseFieldTexts();
+  // Takes and parses the fields and checks them with the range message; when they fail, the
+  // inputs are marked invalid and the list is emptied. Results are no longer valid either way.
+  bool readAndValidate();
   // The seven values into the fields in their formats, and the check box as the page holds it.
   void showInputs();
   bool validateWithMessage();
   void writeBackToLoad();
   void computeAndList();
   void refreshList();
-  void failValidation();
 
   Engine& engine_;
   LoadDatabase& database_;

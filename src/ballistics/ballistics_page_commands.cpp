@@ -22,10 +22,8 @@ void BallisticsPage::getLoadData() {
   fieldTexts_.name = ballisticsLabel_;
   showInputs();
   // The table and the list keep the last computation until the next Re-Compute.
-  if (validateWithMessage())
-    inputsInvalid_ = false;
-  else
-    failValidation();
+  inputsInvalid_ = !validateWithMessage();
+  if (inputsInvalid_) listRows_.clear();
 }
 
 void BallisticsPage::saveToText() {
@@ -51,14 +49,9 @@ void BallisticsPage::calculateDhr(BallisticsPageDialogs& dialogs) {
   const std::string labelBefore = ballisticsLabel_;
   const bool resultsValidBefore = resultsValid_;
 
-  takeFieldTexts();
-  parseFieldTexts();
-  resultsValid_ = false;
-  if (!validateWithMessage()) {
-    // As Re-Compute does: values that must be corrected never stand next to results.
-    failValidation();
-    return;
-  }
+  // Failing, as in Re-Compute, the list is emptied: values that must be corrected never stand
+  // next to results.
+  if (!readAndValidate()) return;
   KillZoneDialog heightEntry;
   if (!dialogs.runKillZone(heightEntry)) {
     inputs_ = inputsBefore;

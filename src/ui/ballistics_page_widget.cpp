@@ -14,9 +14,9 @@
 #include "ballistics/ballistics_page.h"
 #include "ballistics/ballistics_page_texts.h"
 #include "dialog_units.h"
+#include "limited_line_edit.h"
 #include "range_list_model.h"
 #include "surface/qpainter_surface.h"
-#include "typing_limit.h"
 
 namespace deadhold::ui {
 
@@ -62,22 +62,23 @@ bool BallisticsPageWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BallisticsPageWidget::createInputs(const DialogUnits& units) {
-  const auto addField = [&](BallisticsField field, const QRect& labelArea, const QRect& area) {
+  const auto addField = [&](BallisticsField field, QLineEdit* edit, const QRect& labelArea,
+                            const QRect& area) {
     const auto index = static_cast<std::size_t>(field);
     auto* label = new QLabel(kBallisticsFieldCaptions[index], this);
     label->setGeometry(labelArea);
-    auto* edit = new QLineEdit(this);
     edit->setObjectName(kFieldNames[index]);
     edit->setGeometry(area);
     label->setBuddy(edit);
     fields_[index] = edit;
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, field](const QString& text) { page_.editField(field, bytes(text)); });
   };
 
-  addField(BallisticsField::Name, units.rect(2, kNameRowTop + 2, 22, kLabelHeight),
+  name_ = new LimitedLineEdit(kNameTypingLimit, this);
+  addField(BallisticsField::Name, name_, units.rect(2, kNameRowTop + 2, 22, kLabelHeight),
            units.rect(26, kNameRowTop, 128, kRowHeight));
-  nameLimit_ = new TypingLimit(*fields_[0], kNameTypingLimit);
+  connect(name_, &LimitedLineEdit::userChanged, this, [this](const QString& text) {
+    page_.editField(BallisticsField::Name, bytes(text));
+  });
 
   auto* incrementsLabel = new QLabel(kRangeIncrementsCaption, this);
   incrementsLabel->setGeometry(units.rect(160, kNameRowTop + 2, 58, kLabelHeight));
@@ -111,10 +112,14 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
     showState();
   });
 
-  for (std::size_t i = 0; i < kInputLefts.size(); ++i)
-    addField(static_cast<BallisticsField>(i + 1),
-             units.rect(kInputLefts[i], kInputLabelTop, kInputWidths[i], kLabelHeight),
+  for (std::size_t i = 0; i < kInputLefts.size(); ++i) {
+    const auto field = static_cast<BallisticsField>(i + 1);
+    auto* edit = new QLineEdit(this);
+    addField(field, edit, units.rect(kInputLefts[i], kInputLabelTop, kInputWidths[i], kLabelHeight),
              units.rect(kInputLefts[i], kInputTop, kInputWidths[i], kRowHeight));
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, field](const QString& text) { page_.editField(field, bytes(text)); });
+  }
 }
 
 void BallisticsPageWidget::createList(const DialogUnits& units) {
@@ -174,7 +179,7 @@ void BallisticsPageWidget::showState() {
     const QString text = latin1(texts[static_cast<BallisticsField>(i)]);
     if (fields_[i]->text() == text) continue;  // what the user typed stays where it is
     if (i == 0) {
-      nameLimit_->showText(text);
+      name_->showText(text);
     } else {
       const QSignalBlocker blocker(fields_[i]);
       fields_[i]->setText(text);

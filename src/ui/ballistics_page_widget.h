@@ -18,7 +18,7 @@ namespace deadhold::ui {
 
 class DialogUnits;
 class RangeListModel;
-class TypingLimit;
+class LimitedLineEdit;
 
 // The Ballistics Calculator tab: the trajectory graph on top, the name, the increments, the
 // seven inputs, the range list and the buttons below it. Every action goes to the page, and
@@ -57,7 +57,7 @@ class BallisticsPageWidget : public QWidget {
   BallisticsPage& page_;
   BallisticsPageDialogs& dialogs_;
   std::array<QLineEdit*, 8> fields_{};
-  TypingLimit* nameLimit_ = nullptr;
+  LimitedLineEdit* name_ = nullptr;
   QComboBox* increments_ = nullptr;
   QCheckBox* autoUpdate_ = nullptr;
   RangeListModel* listModel_ = nullptr;

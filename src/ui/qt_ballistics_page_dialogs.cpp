@@ -1,7 +1,6 @@
 #include "qt_ballistics_page_dialogs.h"
 
-#include "caliber_window.h"
-#include "kill_zone_window.h"
+#include "entry_window.h"
 #include "taylor_ko_table_window.h"
 
 namespace deadhold::ui {
@@ -10,12 +9,26 @@ QtBallisticsPageDialogs::QtBallisticsPageDialogs(Application& application, QWidg
     : application_(application), parent_(parent) {}
 
 bool QtBallisticsPageDialogs::runKillZone(KillZoneDialog& dialog) {
-  KillZoneWindow window(dialog, parent_);
+  EntryWindow window({KillZoneDialog::kTitle, KillZoneDialog::kLabel, KillZoneDialog::kOkCaption,
+                      KillZoneDialog::kCancelCaption},
+                     dialog.okEnabled(),
+                     [&dialog](const std::string& text) {
+                       dialog.setFieldText(text);
+                       return dialog.okEnabled();
+                     },
+                     0, 160, 62, parent_);
   return window.exec() == QDialog::Accepted;
 }
 
 bool QtBallisticsPageDialogs::runCaliberEntry(CaliberDialog& dialog) {
-  CaliberWindow window(dialog, parent_);
+  EntryWindow window({CaliberDialog::kTitle, CaliberDialog::kLabel, CaliberDialog::kAcceptCaption,
+                      CaliberDialog::kCancelCaption},
+                     dialog.acceptEnabled(),
+                     [&dialog](const std::string& text) {
+                       dialog.setFieldText(text);
+                       return dialog.acceptEnabled();
+                     },
+                     CaliberDialog::kTypingLimit, 142, 76, parent_);
   return window.exec() == QDialog::Accepted;
 }
 

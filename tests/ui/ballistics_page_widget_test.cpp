@@ -15,8 +15,7 @@
 #include <functional>
 
 #include "ballistics/ballistics_page.h"
-#include "caliber_window.h"
-#include "kill_zone_window.h"
+#include "entry_window.h"
 #include "main_window.h"
 #include "qt_dialogs.h"
 #include "shell/application.h"
@@ -183,16 +182,18 @@ class BallisticsPageWidgetTest : public QObject {
   void calculateDhrForSixInches() {
     openBallisticsTab(dialogs_);
     bool okAtOpening = false;
-    onNextModal<deadhold::ui::KillZoneWindow>([&](deadhold::ui::KillZoneWindow& window) {
+    onNextModal<deadhold::ui::EntryWindow>([&](deadhold::ui::EntryWindow& window) {
       QCOMPARE(window.windowTitle(), QString("Deadhold Range"));
-      auto& ok = *window.findChild<QPushButton*>("ok");
+      auto& ok = *window.findChild<QPushButton*>("accept");
+      QCOMPARE(ok.text(), QString("OK"));
+      saveWindowGrab(window, "kill_zone_entry");
       okAtOpening = ok.isEnabled();
-      QTest::keyClicks(window.findChild<QLineEdit*>("height"), "0");
+      QTest::keyClicks(window.findChild<QLineEdit*>("entry"), "0");
       QVERIFY(!ok.isEnabled());
-      QTest::keyClicks(window.findChild<QLineEdit*>("height"), ".6");
+      QTest::keyClicks(window.findChild<QLineEdit*>("entry"), ".6");
       QVERIFY(ok.isEnabled());
-      window.findChild<QLineEdit*>("height")->setText("6");
-      QTest::keyClick(window.findChild<QLineEdit*>("height"), Qt::Key_Return);
+      window.findChild<QLineEdit*>("entry")->setText("6");
+      QTest::keyClick(window.findChild<QLineEdit*>("entry"), Qt::Key_Return);
     });
     QTest::mouseClick(&child<QPushButton>("calculateDhr"), Qt::LeftButton);
     QVERIFY(okAtOpening);
@@ -207,8 +208,8 @@ class BallisticsPageWidgetTest : public QObject {
 
   void cancellingTheKillZoneChangesNothing() {
     openBallisticsTab(dialogs_);
-    onNextModal<deadhold::ui::KillZoneWindow>([](deadhold::ui::KillZoneWindow& window) {
-      QTest::keyClicks(window.findChild<QLineEdit*>("height"), "6");
+    onNextModal<deadhold::ui::EntryWindow>([](deadhold::ui::EntryWindow& window) {
+      QTest::keyClicks(window.findChild<QLineEdit*>("entry"), "6");
       QTest::keyClick(&window, Qt::Key_Escape);
     });
     QTest::mouseClick(&child<QPushButton>("calculateDhr"), Qt::LeftButton);
@@ -223,7 +224,7 @@ class BallisticsPageWidgetTest : public QObject {
     openBallisticsTab(qtDialogs);
     QString shown;
     QString zeroBehindTheMessage;
-    onNextModal<deadhold::ui::KillZoneWindow>([&](deadhold::ui::KillZoneWindow& window) {
+    onNextModal<deadhold::ui::EntryWindow>([&](deadhold::ui::EntryWindow& window) {
       onNextModal<QMessageBox>([&](QMessageBox& box) {
         shown = box.windowTitle() + "|" + box.text();
         zeroBehindTheMessage = field("targetDistance").text();
@@ -231,8 +232,8 @@ class BallisticsPageWidgetTest : public QObject {
         saveWindowGrab(*window_, "ballistics_after_dhr");
         box.accept();
       });
-      QTest::keyClicks(window.findChild<QLineEdit*>("height"), "6");
-      window.findChild<QPushButton*>("ok")->click();
+      QTest::keyClicks(window.findChild<QLineEdit*>("entry"), "6");
+      window.findChild<QPushButton*>("accept")->click();
     });
     QTest::mouseClick(&child<QPushButton>("calculateDhr"), Qt::LeftButton);
     QCOMPARE(shown, QString("Maximum Deadhold Range|For a Killzone diameter of 6.00 inches:\n\n"
@@ -245,16 +246,18 @@ class BallisticsPageWidgetTest : public QObject {
     openBallisticsTab(dialogs_);
     int rows = 0;
     QString information;
-    onNextModal<deadhold::ui::CaliberWindow>([&](deadhold::ui::CaliberWindow& entry) {
+    onNextModal<deadhold::ui::EntryWindow>([&](deadhold::ui::EntryWindow& entry) {
       QCOMPARE(entry.windowTitle(), QString("Enter Caliber"));
       auto& accept = *entry.findChild<QPushButton*>("accept");
+      QCOMPARE(accept.text(), QString("&Accept"));
+      saveWindowGrab(entry, "caliber_entry");
       QVERIFY(!accept.isEnabled());
-      QTest::keyClicks(entry.findChild<QLineEdit*>("caliber"), "1");
+      QTest::keyClicks(entry.findChild<QLineEdit*>("entry"), "1");
       QVERIFY(!accept.isEnabled());
-      entry.findChild<QLineEdit*>("caliber")->setText("0.2771234567");  // 8 typed at most
-      entry.findChild<QLineEdit*>("caliber")->clear();
-      QTest::keyClicks(entry.findChild<QLineEdit*>("caliber"), "0.2771234567");
-      QCOMPARE(entry.findChild<QLineEdit*>("caliber")->text(), QString("0.277123"));
+      entry.findChild<QLineEdit*>("entry")->setText("0.2771234567");  // 8 typed at most
+      entry.findChild<QLineEdit*>("entry")->clear();
+      QTest::keyClicks(entry.findChild<QLineEdit*>("entry"), "0.2771234567");
+      QCOMPARE(entry.findChild<QLineEdit*>("entry")->text(), QString("0.277123"));
       QVERIFY(accept.isEnabled());
       onNextModal<deadhold::ui::TaylorKoTableWindow>([&](deadhold::ui::TaylorKoTableWindow& table) {
         QCOMPARE(table.windowTitle(), QString("Taylor KO Values"));

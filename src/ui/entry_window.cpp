@@ -1,4 +1,4 @@
-#include "caliber_window.h"
+#include "entry_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,32 +6,31 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calculators/caliber_dialog.h"
 #include "dialog_units.h"
 #include "window_size.h"
 
 namespace deadhold::ui {
 
-CaliberWindow::CaliberWindow(CaliberDialog& dialog, QWidget* parent)
+EntryWindow::EntryWindow(const EntryWindowTexts& texts, bool acceptEnabled,
+                         std::function<bool(const std::string&)> changed, int typingLimit,
+                         int width, int height, QWidget* parent)
     : QDialog(parent),
-      dialog_(dialog),
-      accept_(new QPushButton(CaliberDialog::kAcceptCaption, this)) {
+      changed_(std::move(changed)),
+      accept_(new QPushButton(texts.acceptCaption, this)) {
   setFont(windowFont());
-  setWindowTitle(CaliberDialog::kTitle);
+  setWindowTitle(texts.title);
   auto* field = new QLineEdit(this);
-  field->setObjectName("caliber");
-  // The field only ever holds what the user typed, so a plain length limit cuts nothing.
-  field->setMaxLength(CaliberDialog::kTypingLimit);
-  auto* label = new QLabel(CaliberDialog::kLabel, this);
+  field->setObjectName("entry");
+  if (typingLimit > 0) field->setMaxLength(typingLimit);
+  auto* label = new QLabel(texts.label, this);
   label->setBuddy(field);
   accept_->setObjectName("accept");
   accept_->setDefault(true);
-  accept_->setEnabled(dialog_.acceptEnabled());
-  auto* cancel = new QPushButton(CaliberDialog::kCancelCaption, this);
+  accept_->setEnabled(acceptEnabled);
+  auto* cancel = new QPushButton(texts.cancelCaption, this);
   cancel->setObjectName("cancel");
   connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
-    dialog_.setFieldText(text.toLatin1().toStdString());
-    accept_->setEnabled(dialog_.acceptEnabled());
+    accept_->setEnabled(changed_(text.toLatin1().toStdString()));
   });
   connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -45,7 +44,7 @@ CaliberWindow::CaliberWindow(CaliberDialog& dialog, QWidget* parent)
   column->addWidget(field);
   column->addStretch(1);
   column->addLayout(buttons);
-  fixWindowSize(*this, 142, 76);
+  fixWindowSize(*this, width, height);
 }
 
 }  // namespace deadhold::ui
