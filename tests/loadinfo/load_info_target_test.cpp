@@ -9,6 +9,7 @@
 namespace deadhold {
 namespace {
 
+using testing::drawnBox;
 using testing::DrawOp;
 using testing::RecordingSurface;
 
@@ -34,13 +35,10 @@ TEST_F(LoadInfoTargetTest, SmallTargetShowsEveryPlacedHoleAtAFifth) {
   ASSERT_EQ(surface.ops.size(), 3u);
   EXPECT_EQ(surface.ops[0].kind, DrawOp::Kind::Image);
   EXPECT_EQ(surface.ops[0].source, (Rect{0, 0, 600, 600}));
-  EXPECT_EQ((Rect{surface.ops[0].x, surface.ops[0].y, surface.ops[0].x2, surface.ops[0].y2}),
-            (Rect{320, 250, 440, 370}));
+  EXPECT_EQ(drawnBox(surface.ops[0]), (Rect{320, 250, 440, 370}));
   // Around (320 + 60 + 20 x, 250 + 60 - 20 y), radius 2.4, none of them red.
-  EXPECT_EQ((Rect{surface.ops[1].x, surface.ops[1].y, surface.ops[1].x2, surface.ops[1].y2}),
-            (Rect{397, 287, 402, 292}));
-  EXPECT_EQ((Rect{surface.ops[2].x, surface.ops[2].y, surface.ops[2].x2, surface.ops[2].y2}),
-            (Rect{327, 307, 332, 312}));
+  EXPECT_EQ(drawnBox(surface.ops[1]), (Rect{397, 287, 402, 292}));
+  EXPECT_EQ(drawnBox(surface.ops[2]), (Rect{327, 307, 332, 312}));
   EXPECT_EQ(surface.ops[1].fill, kWhite);
   EXPECT_EQ(surface.ops[2].fill, kWhite);
 }

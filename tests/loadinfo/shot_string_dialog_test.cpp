@@ -9,6 +9,7 @@
 namespace deadhold {
 namespace {
 
+using testing::drawnBox;
 using testing::DrawOp;
 using testing::FakeDialogs;
 using testing::RecordingSurface;
@@ -271,8 +272,7 @@ TEST_F(ShotStringDialogTest, PaintsTheTopOfTheTargetAtItsClientPlace) {
   dialog.paint(surface);
   ASSERT_EQ(surface.ops.size(), 1u);
   EXPECT_EQ(surface.ops[0].source, (Rect{0, 0, 600, 490}));
-  EXPECT_EQ((Rect{surface.ops[0].x, surface.ops[0].y, surface.ops[0].x2, surface.ops[0].y2}),
-            (Rect{152, 0, 632, 392}));
+  EXPECT_EQ(drawnBox(surface.ops[0]), (Rect{152, 0, 632, 392}));
 }
 
 }  // namespace

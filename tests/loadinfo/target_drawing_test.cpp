@@ -9,6 +9,7 @@
 namespace deadhold {
 namespace {
 
+using testing::drawnBox;
 using testing::DrawOp;
 using testing::RecordingSurface;
 
@@ -86,14 +87,14 @@ TEST(DrawTarget, LargeTargetDrawsTheTopRowsAtEightyPixelsPerInch) {
   EXPECT_EQ(drawTarget(surface, 152, 0, 0.8f, kNoShotSelected, false, false, &load), 632);
   const DrawOp& image = onlyImage(surface);
   EXPECT_EQ(image.source, (Rect{0, 0, 600, 490}));
-  EXPECT_EQ((Rect{image.x, image.y, image.x2, image.y2}), (Rect{152, 0, 632, 392}));
+  EXPECT_EQ(drawnBox(image), (Rect{152, 0, 632, 392}));
 
   const auto drawn = holes(surface);
   ASSERT_EQ(drawn.size(), 2u);
   // (1, 1) inches: 80 pixels right of and above the aim point (392, 240); radius 9.6.
-  EXPECT_EQ((Rect{drawn[0].x, drawn[0].y, drawn[0].x2, drawn[0].y2}), (Rect{462, 150, 481, 169}));
+  EXPECT_EQ(drawnBox(drawn[0]), (Rect{462, 150, 481, 169}));
   EXPECT_EQ(drawn[0].fill, kWhite);
-  EXPECT_EQ((Rect{drawn[1].x, drawn[1].y, drawn[1].x2, drawn[1].y2}), (Rect{302, 230, 321, 249}));
+  EXPECT_EQ(drawnBox(drawn[1]), (Rect{302, 230, 321, 249}));
 }
 
 TEST(DrawTarget, SmallTargetIsTheWholePictureAtAFifth) {
@@ -102,11 +103,11 @@ TEST(DrawTarget, SmallTargetIsTheWholePictureAtAFifth) {
   EXPECT_EQ(drawTarget(surface, 320, 250, 0.2f, kNoShotSelected, false, true, &load), 440);
   const DrawOp& image = onlyImage(surface);
   EXPECT_EQ(image.source, (Rect{0, 0, 600, 600}));
-  EXPECT_EQ((Rect{image.x, image.y, image.x2, image.y2}), (Rect{320, 250, 440, 370}));
+  EXPECT_EQ(drawnBox(image), (Rect{320, 250, 440, 370}));
   const auto drawn = holes(surface);
   ASSERT_EQ(drawn.size(), 2u);
   // Centre (400, 290), radius 2.4.
-  EXPECT_EQ((Rect{drawn[0].x, drawn[0].y, drawn[0].x2, drawn[0].y2}), (Rect{397, 287, 402, 292}));
+  EXPECT_EQ(drawnBox(drawn[0]), (Rect{397, 287, 402, 292}));
 }
 
 TEST(DrawTarget, SelectedShotIsDrawnAgainInRedAndHideLeavesOnlyIt) {
@@ -143,11 +144,9 @@ TEST(DrawHole, BoxIsCutTowardZero) {
   drawHole(surface, 0, 0, 0.2f, false);
   drawHole(surface, 100, 50, 0.8f, true);
   ASSERT_EQ(surface.ops.size(), 2u);
-  EXPECT_EQ((Rect{surface.ops[0].x, surface.ops[0].y, surface.ops[0].x2, surface.ops[0].y2}),
-            (Rect{-2, -2, 2, 2}));  // -2.4 cuts to -2, not -3
+  EXPECT_EQ(drawnBox(surface.ops[0]), (Rect{-2, -2, 2, 2}));  // -2.4 cuts to -2, not -3
   EXPECT_EQ(surface.ops[0].fill, kWhite);
-  EXPECT_EQ((Rect{surface.ops[1].x, surface.ops[1].y, surface.ops[1].x2, surface.ops[1].y2}),
-            (Rect{90, 40, 109, 59}));
+  EXPECT_EQ(drawnBox(surface.ops[1]), (Rect{90, 40, 109, 59}));
   EXPECT_EQ(surface.ops[1].fill, kRed);
 }
 

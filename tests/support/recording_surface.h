@@ -20,6 +20,11 @@ struct DrawOp {
   Rect source;  // the image's source rectangle
 };
 
+// The box an ellipse or an image was drawn into.
+inline Rect drawnBox(const DrawOp& op) {
+  return {op.x, op.y, op.x2, op.y2};
+}
+
 // A surface with deterministic metrics: a text is (characters x cell height / 2) wide and one
 // cell height high. It records every drawing call so geometry can be checked exactly.
 class RecordingSurface : public Surface {
