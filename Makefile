@@ -5,7 +5,7 @@ ASAN_BUILD := build-asan
 WORKSPACE := workspace
 CATALOGUES := BULLETS.TXT POWDERS.TXT PRIMERS.TXT
 
-.PHONY: all bootstrap build run test test-asan bench format clean
+.PHONY: all bootstrap build run test test-asan fuzz bench format clean
 
 all: build
 
@@ -37,11 +37,16 @@ test-asan: bootstrap
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j$(JOBS)
 
+# Every file reader under libFuzzer with ASan + UBSan, FUZZ_SECONDS each (clang; see scripts/fuzz).
+FUZZ_SECONDS ?= 60
+fuzz: bootstrap
+	FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) scripts/fuzz
+
 bench: build
 	$(BUILD)/bench/deadhold-bench
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzzers fuzz-out

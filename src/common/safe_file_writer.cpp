@@ -75,7 +75,9 @@ void SafeFileWriter::open() {
   if (!exists && errno != ENOENT) return fail(reasonOf(errno));
   if (exists && S_ISDIR(existing.st_mode)) return fail(reasonOf(EISDIR));
   if (exists && !S_ISREG(existing.st_mode)) return fail("not a regular file");
-  if (exists && ::access(file.c_str(), W_OK) != 0) return fail(reasonOf(errno));
+  // Asked with the rights a write would use (the effective ones), as an overwrite would meet them.
+  if (exists && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
+    return fail(reasonOf(errno));
 
   std::string hiddenStem(".");
   hiddenStem.append(file.filename().string()).append(".").append(std::to_string(::getpid()));
@@ -91,7 +93,6 @@ void SafeFileWriter::open() {
   }
   // The new file takes the old one's permissions, as an overwrite in place would keep them.
   if (exists) ::fchmod(descriptor_, existing.st_mode & 07777);
-  buffer_.reserve(kBufferSize);
 }
 
 void SafeFileWriter::write(const void* data, std::size_t size) {
