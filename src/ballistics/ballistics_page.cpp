@@ -13,7 +13,9 @@ namespace deadhold {
 namespace {
 
 // A stored 0 means the value was never entered.
-double orDefault(double value, double fallback) { return value == 0.0 ? fallback : value; }
+double orDefault(double value, double fallback) {
+  return value == 0.0 ? fallback : value;
+}
 
 }  // namespace
 
@@ -23,14 +25,22 @@ std::string& BallisticsFieldTexts::operator[](BallisticsField field) {
 
 const std::string& BallisticsFieldTexts::operator[](BallisticsField field) const {
   switch (field) {
-    case BallisticsField::Name: return name;
-    case BallisticsField::BallisticCoeff: return ballisticCoeff;
-    case BallisticsField::BulletWeight: return bulletWeight;
-    case BallisticsField::MuzzleVelocity: return muzzleVelocity;
-    case BallisticsField::TargetDistance: return targetDistance;
-    case BallisticsField::ScopeHeight: return scopeHeight;
-    case BallisticsField::Temperature: return temperature;
-    case BallisticsField::Altitude: break;
+    case BallisticsField::Name:
+      return name;
+    case BallisticsField::BallisticCoeff:
+      return ballisticCoeff;
+    case BallisticsField::BulletWeight:
+      return bulletWeight;
+    case BallisticsField::MuzzleVelocity:
+      return muzzleVelocity;
+    case BallisticsField::TargetDistance:
+      return targetDistance;
+    case BallisticsField::ScopeHeight:
+      return scopeHeight;
+    case BallisticsField::Temperature:
+      return temperature;
+    case BallisticsField::Altitude:
+      break;
   }
   return altitude;
 }
@@ -110,7 +120,9 @@ bool BallisticsPage::validateWithMessage() {
   return resultButtonsEnabled_;
 }
 
-bool BallisticsPage::inputsAreValid() const { return deadhold::inputsAreValid(inputs_); }
+bool BallisticsPage::inputsAreValid() const {
+  return deadhold::inputsAreValid(inputs_);
+}
 
 void BallisticsPage::writeBackToLoad() {
   LoadRecord* load = database_.currentLoad();

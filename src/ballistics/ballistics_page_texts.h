@@ -9,8 +9,8 @@ namespace deadhold {
 
 // The eight edit fields, in the order of BallisticsField.
 inline constexpr std::array<const char*, 8> kBallisticsFieldCaptions{
-    "Name:",        "Ballistic Coeff", "Bullet Weight", "Velocity (fps)",
-    "Target Dist (yrds)", "Scope Height", "Temp (F)", "Altitude (ft)"};
+    "Name:",        "Ballistic Coeff", "Bullet Weight", "Velocity (fps)", "Target Dist (yrds)",
+    "Scope Height", "Temp (F)",        "Altitude (ft)"};
 
 inline constexpr const char* kRangeIncrementsCaption = "Range Increments";
 inline constexpr const char* kAutoUpdateCaption = "Auto Update Load Data";

@@ -29,13 +29,14 @@ void appendBallisticTable(std::string& report, const TrajectoryTable& table) {
   report += "\n";
   report += "Ballistic Data\n";
   report += "~~~~~~~~~~~~~~~\n";
-  report += "  Range  Elevation  Velocity   Energy     ETA         Drop      Max Y"
-            "  10mph Wind Deflect\n";
+  report +=
+      "  Range  Elevation  Velocity   Energy     ETA         Drop      Max Y"
+      "  10mph Wind Deflect\n";
   for (int yard = 0; yard <= kReportLastYard; yard += kReportStep) {
     const TrajectoryPoint& p = table[yard];
-    report += cformat("%3.0f yds%8.2f in%6.0f fps%6.0f fpe%7.3f sec%8.2f in%7.2f in%8.2f in\n",
-                      p.range, p.elevation, p.velocity, p.energy, p.time, p.drop, p.maxY,
-                      p.windDeflection);
+    report +=
+        cformat("%3.0f yds%8.2f in%6.0f fps%6.0f fpe%7.3f sec%8.2f in%7.2f in%8.2f in\n", p.range,
+                p.elevation, p.velocity, p.energy, p.time, p.drop, p.maxY, p.windDeflection);
   }
 }
 
@@ -43,8 +44,9 @@ void appendLeadTable(std::string& report, const TrajectoryTable& table) {
   report += "\n";
   report += "Moving Target Lead Data\n";
   report += "~~~~~~~~~~~~~~~~~~~~~~~\n";
-  report += " Range       5 Mph     10 Mph     15 Mph     20 Mph     25 Mph     30 Mph"
-            "     35 Mph     40 Mph     45 Mph     50 Mph     55 Mph     60 Mph\n";
+  report +=
+      " Range       5 Mph     10 Mph     15 Mph     20 Mph     25 Mph     30 Mph"
+      "     35 Mph     40 Mph     45 Mph     50 Mph     55 Mph     60 Mph\n";
   for (int yard = 0; yard <= kReportLastYard; yard += kReportStep) {
     const TrajectoryPoint& p = table[yard];
     report += cformat("%3.0f yds", p.range);

@@ -7,11 +7,11 @@ namespace deadhold {
 
 namespace {
 
-constexpr int kHighestTop = 5;         // inches
-constexpr int kBandInches = 9;         // from the top edge to the bottom edge
-constexpr int kLastDrawnRow = 999;     // row 1000 is never drawn
-constexpr double kBaseWidth = 522;     // at widthScale 1
-constexpr double kBaseCellHeight = 14; // at fontScale 1
+constexpr int kHighestTop = 5;          // inches
+constexpr int kBandInches = 9;          // from the top edge to the bottom edge
+constexpr int kLastDrawnRow = 999;      // row 1000 is never drawn
+constexpr double kBaseWidth = 522;      // at widthScale 1
+constexpr double kBaseCellHeight = 14;  // at fontScale 1
 constexpr int kColumnsWithoutResults = 5;
 
 const Pen kThinPen{PenStyle::Solid, 0, kBlack};
@@ -19,7 +19,9 @@ const Pen kFramePen{PenStyle::Solid, 2, kBlack};
 const Pen kDottedPen{PenStyle::Dotted, 0, kBlack};
 const Pen kTrajectoryPen{PenStyle::Solid, 1, kRed};
 
-Font labelFont(double fontScale) { return Font{"Arial", cutToInt(kBaseCellHeight * fontScale), 400}; }
+Font labelFont(double fontScale) {
+  return Font{"Arial", cutToInt(kBaseCellHeight * fontScale), 400};
+}
 
 // T: one inch above the highest point the path reaches (counting whole inches), at most 5.
 int topInches(const TrajectoryTable& table) {
@@ -66,9 +68,8 @@ TrajectoryGraphGeometry trajectoryGraphGeometry(Surface& surface, const Trajecto
   return g;
 }
 
-Rect drawTrajectoryGraph(Surface& surface, const TrajectoryTable& table,
-                         TrajectoryGraphFlags flags, int x0, int y0, double widthScale,
-                         double fontScale) {
+Rect drawTrajectoryGraph(Surface& surface, const TrajectoryTable& table, TrajectoryGraphFlags flags,
+                         int x0, int y0, double widthScale, double fontScale) {
   const TrajectoryGraphGeometry g =
       trajectoryGraphGeometry(surface, table, flags, widthScale, fontScale);
   const SurfaceStateGuard guard(surface);

@@ -50,7 +50,8 @@ void setupReport(CLI::App& app, int& exitStatus) {
   CLI::App* command = app.add_subcommand(
       "report", "The Ballistics Calculator's text report (BALLISTIC.TXT) for a load");
   command->footer(
-      "Writes what \"Save to TXT\" writes after Re-Compute with these values: the load block, then\n"
+      "Writes what \"Save to TXT\" writes after Re-Compute with these values: the load block, "
+      "then\n"
       "the ballistic and moving-target lead tables every 25 yards to 800 yards. Lines end in a\n"
       "line feed. A file named with --out is replaced safely: a write that fails leaves it as it\n"
       "was. The values are checked against the Ballistics Calculator's ranges unless --unchecked.");

@@ -26,11 +26,13 @@ QString latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string bytes(const QString& text) { return text.toLatin1().toStdString(); }
+std::string bytes(const QString& text) {
+  return text.toLatin1().toStdString();
+}
 
 constexpr std::array<const char*, kBallisticsFieldCount> kFieldNames{
-    "name",        "ballisticCoeff", "bulletWeight", "muzzleVelocity",
-    "targetDistance", "scopeHeight", "temperature",  "altitude"};
+    "name",           "ballisticCoeff", "bulletWeight", "muzzleVelocity",
+    "targetDistance", "scopeHeight",    "temperature",  "altitude"};
 
 // Layout units. The graph takes the top of the page (147 pixels from y = 5); below it the name
 // row, the row of the seven inputs, then the list with the buttons to its right.
@@ -76,9 +78,8 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
   name_ = new LimitedLineEdit(kNameTypingLimit, this);
   addField(BallisticsField::Name, name_, units.rect(2, kNameRowTop + 2, 22, kLabelHeight),
            units.rect(26, kNameRowTop, 128, kRowHeight));
-  connect(name_, &LimitedLineEdit::userChanged, this, [this](const QString& text) {
-    page_.editField(BallisticsField::Name, bytes(text));
-  });
+  connect(name_, &LimitedLineEdit::userChanged, this,
+          [this](const QString& text) { page_.editField(BallisticsField::Name, bytes(text)); });
 
   auto* incrementsLabel = new QLabel(kRangeIncrementsCaption, this);
   incrementsLabel->setGeometry(units.rect(160, kNameRowTop + 2, 58, kLabelHeight));
@@ -100,9 +101,8 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
     page_.chooseRangeIncrement(entry);
     showState();
   });
-  connect(increments_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-    increments_->setEditText(increments_->currentText());
-  });
+  connect(increments_->lineEdit(), &QLineEdit::editingFinished, this,
+          [this] { increments_->setEditText(increments_->currentText()); });
 
   autoUpdate_ = new QCheckBox(kAutoUpdateCaption, this);
   autoUpdate_->setObjectName("autoUpdate");
@@ -138,7 +138,8 @@ void BallisticsPageWidget::createList(const DialogUnits& units) {
   list_->header()->setSectionsMovable(false);
   list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (int column = 0; column < kRangeListColumnCount; ++column)
-    list_->header()->resizeSection(column, kRangeListColumns[static_cast<std::size_t>(column)].width);
+    list_->header()->resizeSection(column,
+                                   kRangeListColumns[static_cast<std::size_t>(column)].width);
 }
 
 QPushButton* BallisticsPageWidget::addButton(const char* caption, const QRect& geometry,

@@ -43,7 +43,8 @@ class BallisticsPageWidget : public QWidget {
   void createInputs(const DialogUnits& units);
   void createList(const DialogUnits& units);
   void createButtons(const DialogUnits& units);
-  QPushButton* addButton(const char* caption, const QRect& geometry, void (BallisticsPageWidget::*action)());
+  QPushButton* addButton(const char* caption, const QRect& geometry,
+                         void (BallisticsPageWidget::*action)());
 
   // Runs the Re-Compute a paint asked for, outside the paint: it may open a message box.
   void recomputeForPaint();

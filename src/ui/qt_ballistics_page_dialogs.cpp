@@ -9,26 +9,28 @@ QtBallisticsPageDialogs::QtBallisticsPageDialogs(Application& application, QWidg
     : application_(application), parent_(parent) {}
 
 bool QtBallisticsPageDialogs::runKillZone(KillZoneDialog& dialog) {
-  EntryWindow window({KillZoneDialog::kTitle, KillZoneDialog::kLabel, KillZoneDialog::kOkCaption,
-                      KillZoneDialog::kCancelCaption},
-                     dialog.okEnabled(),
-                     [&dialog](const std::string& text) {
-                       dialog.setFieldText(text);
-                       return dialog.okEnabled();
-                     },
-                     0, 160, 62, parent_);
+  EntryWindow window(
+      {KillZoneDialog::kTitle, KillZoneDialog::kLabel, KillZoneDialog::kOkCaption,
+       KillZoneDialog::kCancelCaption},
+      dialog.okEnabled(),
+      [&dialog](const std::string& text) {
+        dialog.setFieldText(text);
+        return dialog.okEnabled();
+      },
+      0, 160, 62, parent_);
   return window.exec() == QDialog::Accepted;
 }
 
 bool QtBallisticsPageDialogs::runCaliberEntry(CaliberDialog& dialog) {
-  EntryWindow window({CaliberDialog::kTitle, CaliberDialog::kLabel, CaliberDialog::kAcceptCaption,
-                      CaliberDialog::kCancelCaption},
-                     dialog.acceptEnabled(),
-                     [&dialog](const std::string& text) {
-                       dialog.setFieldText(text);
-                       return dialog.acceptEnabled();
-                     },
-                     CaliberDialog::kTypingLimit, 142, 76, parent_);
+  EntryWindow window(
+      {CaliberDialog::kTitle, CaliberDialog::kLabel, CaliberDialog::kAcceptCaption,
+       CaliberDialog::kCancelCaption},
+      dialog.acceptEnabled(),
+      [&dialog](const std::string& text) {
+        dialog.setFieldText(text);
+        return dialog.acceptEnabled();
+      },
+      CaliberDialog::kTypingLimit, 142, 76, parent_);
   return window.exec() == QDialog::Accepted;
 }
 

@@ -19,8 +19,8 @@ int RangeListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RangeListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
-  const std::string& cell = rows_[static_cast<std::size_t>(index.row())]
-                                 [static_cast<std::size_t>(index.column())];
+  const std::string& cell =
+      rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
   return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
 }
 

@@ -171,7 +171,9 @@ TEST_F(BallisticsPageCommands, TaylorKoWithTheCaliberCancelledShowsAnEmptyTable)
 }
 
 TEST_F(BallisticsPageCommands, PrintRecomputesFromTheFieldsAfterwards) {
-  pageDialogs.printScript = [this] { engine->computeTrajectory({0.3, 150, 2600, 100, 1.5, 70, 500}); };
+  pageDialogs.printScript = [this] {
+    engine->computeTrajectory({0.3, 150, 2600, 100, 1.5, 70, 500});
+  };
   const TrajectoryTable table = page.table();
   page.print(pageDialogs);
   EXPECT_EQ(pageDialogs.printRuns, 1);

@@ -142,23 +142,22 @@ TEST_F(BallisticsPageReCompute, AllSevenInvalidGiveOneMessageInTableOrderAndAnEm
   handOverDefaultLoad();
   page.reCompute();
   ASSERT_EQ(page.listRows().size(), 21u);
-  for (Field field : {Field::BallisticCoeff, Field::BulletWeight, Field::MuzzleVelocity,
-                      Field::TargetDistance, Field::ScopeHeight, Field::Temperature,
-                      Field::Altitude})
+  for (Field field :
+       {Field::BallisticCoeff, Field::BulletWeight, Field::MuzzleVelocity, Field::TargetDistance,
+        Field::ScopeHeight, Field::Temperature, Field::Altitude})
     type(field, "-999 not a value");
   page.reCompute();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, "Value Range Error");
   EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
-  EXPECT_EQ(dialogs.messages[0].text,
-            kRangeErrorOpening +
-                "   Ballistic Coeff must be between 0.022 and 5.00\n"
-                "   Bullet Weight must be between 1 and 900\n"
-                "   Velocity must be between 500 and 4500\n"
-                "   Target Distance must be between 50 and 1000\n"
-                "   Scope Height must be between 0.001 and 6.000\n"
-                "   Temperature must be between -60 and 120\n"
-                "   Altitude must be between -100 and 20000\n");
+  EXPECT_EQ(dialogs.messages[0].text, kRangeErrorOpening +
+                                          "   Ballistic Coeff must be between 0.022 and 5.00\n"
+                                          "   Bullet Weight must be between 1 and 900\n"
+                                          "   Velocity must be between 500 and 4500\n"
+                                          "   Target Distance must be between 50 and 1000\n"
+                                          "   Scope Height must be between 0.001 and 6.000\n"
+                                          "   Temperature must be between -60 and 120\n"
+                                          "   Altitude must be between -100 and 20000\n");
   EXPECT_TRUE(page.listRows().empty());
   EXPECT_TRUE(page.inputsInvalid());
   EXPECT_FALSE(page.resultsValid());
@@ -358,7 +357,9 @@ TEST_F(BallisticsPageList, IncrementsListTheirRowsToThousandYards) {
     float increment;
     std::size_t rows;
     const char* second;
-  } cases[] = {{0, 10, 101, "10 yds"}, {1, 25, 41, "25 yds"}, {3, 100, 11, "100 yds"},
+  } cases[] = {{0, 10, 101, "10 yds"},
+               {1, 25, 41, "25 yds"},
+               {3, 100, 11, "100 yds"},
                {2, 50, 21, "50 yds"}};
   for (const auto& c : cases) {
     page.chooseRangeIncrement(c.entry);

@@ -38,7 +38,8 @@ TEST(BallisticsReport, TheDefaultLoadLineByLine) {
                       "Altitude: 500", "", "Ballistic Data", "~~~~~~~~~~~~~~~",
                       "  Range  Elevation  Velocity   Energy     ETA         Drop      Max Y  "
                       "10mph Wind Deflect"}));
-  EXPECT_EQ(text[15], "  0 yds   -1.50 in  3016 fps  2625 fpe  0.000 sec    0.00 in  -1.50 in    0.00 in");
+  EXPECT_EQ(text[15],
+            "  0 yds   -1.50 in  3016 fps  2625 fpe  0.000 sec    0.00 in  -1.50 in    0.00 in");
   EXPECT_EQ(text[16].substr(0, 7), " 25 yds");
   EXPECT_EQ(text[15 + 20],
             "500 yds  -33.57 in  2054 fps  1218 fpe  0.603 sec   62.10 in  17.10 in   18.68 in");
@@ -80,11 +81,15 @@ TEST(BallisticsReport, ValuesInTheirFieldFormatsAndTheLabelVerbatim) {
   EXPECT_EQ(text[9], "Temperature: 0");
   EXPECT_EQ(text[10], "Altitude: -99");
   // Rows a computation never reached are reported as rows of 0 yards.
-  EXPECT_EQ(text[15], "  0 yds    0.00 in     0 fps     0 fpe  0.000 sec    0.00 in   0.00 in    0.00 in");
-  EXPECT_EQ(text[16], " 25 yds    1.25 in  2950 fps  2514 fpe  0.025 sec    0.50 in  -1.50 in    0.13 in");
-  EXPECT_EQ(text[17], "  0 yds    0.00 in     0 fps     0 fpe -0.000 sec    0.00 in   0.00 in    0.00 in");
-  EXPECT_EQ(text[53], " 25 yds   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft"
-                      "   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft");
+  EXPECT_EQ(text[15],
+            "  0 yds    0.00 in     0 fps     0 fpe  0.000 sec    0.00 in   0.00 in    0.00 in");
+  EXPECT_EQ(text[16],
+            " 25 yds    1.25 in  2950 fps  2514 fpe  0.025 sec    0.50 in  -1.50 in    0.13 in");
+  EXPECT_EQ(text[17],
+            "  0 yds    0.00 in     0 fps     0 fpe -0.000 sec    0.00 in   0.00 in    0.00 in");
+  EXPECT_EQ(text[53],
+            " 25 yds   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft"
+            "   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft   -0.00 ft");
 }
 
 TEST(BallisticsReport, WritingReplacesTheWholeFileOrLeavesIt) {

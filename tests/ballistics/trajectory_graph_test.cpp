@@ -54,8 +54,8 @@ struct Drawing {
   }
 };
 
-std::unique_ptr<Drawing> draw(const TrajectoryTable& table, TrajectoryGraphFlags flags,
-                              int x0 = 10, int y0 = 5, double ws = 1, double fs = 1) {
+std::unique_ptr<Drawing> draw(const TrajectoryTable& table, TrajectoryGraphFlags flags, int x0 = 10,
+                              int y0 = 5, double ws = 1, double fs = 1) {
   auto drawing = std::make_unique<Drawing>();
   drawing->rect = drawTrajectoryGraph(drawing->surface, table, flags, x0, y0, ws, fs);
   return drawing;
@@ -103,8 +103,8 @@ TEST(TrajectoryGraphGeometry, ColumnsReachTheLastYardAboveTheBottomEdge) {
     int crossing;
     int columns;
     int columnWidth;
-  } cases[] = {{400, 4, 126}, {401, 4, 126}, {402, 5, 101}, {431, 5, 101}, {2000, 10, 50},
-               {2, 1, 506}};
+  } cases[] = {{400, 4, 126}, {401, 4, 126},  {402, 5, 101},
+               {431, 5, 101}, {2000, 10, 50}, {2, 1, 506}};
   for (const auto& c : cases) {
     const auto table = crossingAt(c.crossing);
     RecordingSurface surface;
@@ -151,8 +151,8 @@ TEST(TrajectoryGraph, FrameFirstInTheFramePen) {
   const auto drawing = draw(*crossingAt(600), kResults);
   const auto lines = drawing->surface.lines();
   ASSERT_GE(lines.size(), 4u);
-  const int expected[4][4] = {{10, 5, 531, 5}, {531, 5, 531, 152}, {531, 152, 10, 152},
-                              {10, 152, 10, 5}};
+  const int expected[4][4] = {
+      {10, 5, 531, 5}, {531, 5, 531, 152}, {531, 152, 10, 152}, {10, 152, 10, 5}};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(lines[i].pen, kFrame);
     EXPECT_EQ((std::array{lines[i].x, lines[i].y, lines[i].x2, lines[i].y2}),

@@ -22,8 +22,8 @@ std::string savedByThePage(const BallisticInputs& in, const std::string& label) 
   const std::filesystem::path start = folder.path();
   BallisticsPage page(*engine, database, dialogs, start);
   page.initialise();
-  page.setInputsFromLoad(in.ballisticCoeff, in.bulletWeight, in.muzzleVelocity,
-                         in.targetDistance, in.scopeHeight, in.temperature, in.altitude, label);
+  page.setInputsFromLoad(in.ballisticCoeff, in.bulletWeight, in.muzzleVelocity, in.targetDistance,
+                         in.scopeHeight, in.temperature, in.altitude, label);
   page.reCompute();
   dialogs.savePaths.push_back(folder / "BALLISTIC.TXT");
   page.saveToText();

@@ -105,7 +105,8 @@ class BallisticsPageWidgetTest : public QObject {
 
   void handOverRecomputesAtTheNextPaint() {
     openBallisticsTab(dialogs_);
-    QCOMPARE(field("name").text(), QString("Default Load: .270 Winchester, 130 grn Sierra Gameking"));
+    QCOMPARE(field("name").text(),
+             QString("Default Load: .270 Winchester, 130 grn Sierra Gameking"));
     QCOMPARE(field("muzzleVelocity").text(), QString("3016"));
     QCOMPARE(field("scopeHeight").text(), QString("1.50"));
     QCOMPARE(listedRows(), 21);
