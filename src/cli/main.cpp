@@ -36,6 +36,17 @@ int main(int argc, char** argv) {
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [rank, setup] : commands) setup(app, exitStatus);
 
+  // CLI11 would only say that a command is required; name the word it did not know.
+  if (argc > 1 && argv[1][0] != '-') {
+    const auto known = app.get_subcommands([](CLI::App*) { return true; });
+    const bool isKnown = std::any_of(known.begin(), known.end(),
+                                     [&](const CLI::App* c) { return c->check_name(argv[1]); });
+    if (!isKnown) {
+      std::cerr << "deadhold-cli: unknown command '" << argv[1] << "' (see deadhold-cli --help)\n";
+      return kExitRefused;
+    }
+  }
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -24,7 +24,7 @@ constexpr HelpTopic kTopics[] = {
      "below 4500. When a load is brought over, its average velocity is used.",
      0},
     {"Target Zero Distance",
-     "The distance in feet from the muzzle to the point where the bullet's downward path crosses "
+     "The distance in yards from the muzzle to the point where the bullet's downward path crosses "
      "the line of sight.",
      0},
     {"Scope Height",

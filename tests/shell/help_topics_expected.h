@@ -98,7 +98,7 @@ inline constexpr ExpectedTopic kExpectedHelpTopics[] = {
     {0, 2, "Bullet Weight", "Weight in Grains of the bullet", true},
     {0, 2, "Velocity", "Velocity of the bullet.", false},
     {0, 2, "Target Zero Distance",
-     "The distance in feet from the muzzle to the point where the bullet's downward path crosses "
+     "The distance in yards from the muzzle to the point where the bullet's downward path crosses "
      "the line of sight.",
      true},
     {0, 2, "Scope Height",
