@@ -9,6 +9,7 @@
 #include "ballistics/range_list_format.h"
 #include "ballistics/trajectory_graph.h"
 #include "engine/engine.h"
+#include "engine/kill_zone_search.h"
 #include "loads/load_database.h"
 #include "platform/dialogs.h"
 #include "platform/surface.h"
@@ -87,6 +88,10 @@ class BallisticsPage {
   void calculateDhr(BallisticsPageDialogs& dialogs);
   void taylorKo(BallisticsPageDialogs& dialogs);
   void print(BallisticsPageDialogs& dialogs);
+  // One kill-zone search sighting in from `start`, ended as every search is by Re-Compute, which
+  // brings the inputs and the table back in line with the fields ("Calculate DHR" and the
+  // printout's kill-zone table).
+  KillZoneResult searchKillZone(const BallisticInputs& start, double height);
 
   // The page's paint: the Re-Compute a hand-over asked for, then the graph.
   void paint(Surface& surface);

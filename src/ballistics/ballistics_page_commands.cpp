@@ -60,8 +60,7 @@ void BallisticsPage::calculateDhr(BallisticsPageDialogs& dialogs) {
     return;
   }
   const double height = heightEntry.value();
-  const KillZoneResult result = searchKillZoneRange(engine_, inputs_, height);
-  reCompute();  // the search ends by bringing the table back in line with the fields
+  const KillZoneResult result = searchKillZone(inputs_, height);
 
   const int zero = cutToInt(result.zeroDistance);
   fieldTexts_.targetDistance = cformat("%d", zero);
@@ -69,6 +68,12 @@ void BallisticsPage::calculateDhr(BallisticsPageDialogs& dialogs) {
   reCompute();
   dialogs_.messageBox(cformat(kMaximumDeadholdRangeFormat, height, result.maxRange, zero),
                       kMaximumDeadholdRangeTitle, Buttons::Ok, Icon::Information);
+}
+
+KillZoneResult BallisticsPage::searchKillZone(const BallisticInputs& start, double height) {
+  const KillZoneResult result = searchKillZoneRange(engine_, start, height);
+  reCompute();
+  return result;
 }
 
 void BallisticsPage::taylorKo(BallisticsPageDialogs& dialogs) {

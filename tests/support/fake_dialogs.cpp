@@ -9,6 +9,7 @@ bool FakePrintTarget::startDocument(const std::string& name) {
 
 bool FakePrintTarget::startPage() {
   events.push_back("startPage");
+  pageStarts.push_back(surface_.ops.size());
   return true;
 }
 

@@ -35,6 +35,7 @@ class FakePrintTarget : public PrintTarget {
 
   RecordingSurface surface_;
   std::vector<std::string> events;  // "startDocument:<name>", "startPage", "endPage", ...
+  std::vector<std::size_t> pageStarts;  // the surface's op count at each startPage
   bool failStartDocument = false;
   int failEndPageAt = -1;  // the 0-based page whose endPage fails, -1 for none
 

@@ -1,0 +1,80 @@
+#include "printing/load_list_page.h"
+
+#include <array>
+#include <string>
+
+#include "common/cformat.h"
+#include "common/numbers.h"
+#include "printing/page_scale.h"
+#include "printing/printing_texts.h"
+
+namespace deadhold {
+
+namespace {
+
+const Pen kHeadingPen{PenStyle::Solid, 2, kBlack};
+
+struct ListColumn {
+  const char* title;
+  int width;  // layout units
+  std::string (*value)(const LoadRecord&);
+};
+
+const std::array<ListColumn, 9> kColumns{{
+    {"Caliber", 70, [](const LoadRecord& l) { return l.caliber.str(); }},
+    {"Bullet Weight", 80,
+     [](const LoadRecord& l) { return cformat("%d grns", cutToInt(l.bulletWeight)); }},
+    {"Mfg", 55, [](const LoadRecord& l) { return l.bulletMfg.str(); }},
+    {"Type", 55, [](const LoadRecord& l) { return l.bulletType.str(); }},
+    {"Powder Mfg", 70, [](const LoadRecord& l) { return l.powderMfg.str(); }},
+    {"Type", 50, [](const LoadRecord& l) { return l.powderType.str(); }},
+    {"Weight", 50,
+     [](const LoadRecord& l) { return cformat("%d grns", cutToInt(l.powderWeight)); }},
+    {"Velocity", 60, [](const LoadRecord& l) { return cformat("%d fps", cutToInt(l.avVelocity)); }},
+    {"Group", 50, [](const LoadRecord& l) { return cformat("%.3f in", l.avGroup); }},
+}};
+
+}  // namespace
+
+int loadListPageCount(int loadCount) {
+  return loadCount <= 0 ? 0 : (loadCount + kLoadsPerListPage - 1) / kLoadsPerListPage;
+}
+
+void renderLoadListPage(Surface& surface, int s, LoadListPrintJob& job,
+                        const LoadDatabase& database) {
+  const SurfaceStateGuard guard(surface);
+  const int left = scaled(10, s) + scaled(40, s);
+  const int top = scaled(10, s);
+
+  surface.setFont({"Verdana", scaled(14, s), 700});
+  surface.drawText(left, top + scaled(20, s) + scaled(10, s), kLoadListHeading);
+  const int headingLine = top + scaled(20, s) + scaled(12, s) + scaled(15, s);
+  surface.setPen(kHeadingPen);
+  surface.moveTo(left, headingLine);
+  surface.lineTo(left + surface.measureText(kLoadListHeading).width, headingLine);
+
+  surface.setFont({"Verdana", scaled(12, s), 400});
+  const int pitch = surface.measureText(kLoadListHeading).height;
+  std::array<int, kColumns.size()> columnX{};
+  int next = left;
+  for (std::size_t i = 0; i < kColumns.size(); ++i) {
+    columnX[i] = next;
+    next += scaled(kColumns[i].width, s);
+  }
+
+  const int first = database.indexOfLoad(job.nextLoad);
+  int y = headingLine + scaled(12, s) + scaled(10, s);
+  int index = first < 0 ? database.loadCount() : first;
+  for (int drawn = 0; drawn < kLoadsPerListPage && index < database.loadCount(); ++drawn, ++index) {
+    const LoadRecord& load = *database.loadAt(index);
+    surface.drawText(left, y, cformat("Load Name %s", load.loadName.str().c_str()));
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+      surface.drawText(columnX[i], y + pitch, kColumns[i].title);
+      surface.drawText(columnX[i], y + 2 * pitch, kColumns[i].value(load));
+    }
+    y += 4 * pitch;
+  }
+  job.nextLoad = database.loadAt(index);
+}
+
+}  // namespace deadhold

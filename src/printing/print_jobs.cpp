@@ -1,0 +1,59 @@
+#include "printing/print_jobs.h"
+
+#include <functional>
+
+#include "printing/page_scale.h"
+
+namespace deadhold {
+
+namespace {
+
+// One document of `pages` pages, each drawn by renderPage; stops at the first page that fails.
+bool printDocument(PrintTarget& printer, int pages,
+                   const std::function<void(Surface&)>& renderPage) {
+  if (!printer.startDocument("")) {
+    printer.abandonDocument();
+    return false;
+  }
+  for (int page = 0; page < pages; ++page) {
+    if (!printer.startPage()) {
+      printer.abandonDocument();
+      return false;
+    }
+    renderPage(printer.surface());
+    if (!printer.endPage()) {
+      printer.abandonDocument();
+      return false;
+    }
+  }
+  return printer.endDocument();
+}
+
+}  // namespace
+
+bool printReportOn(PrintTarget& printer, const ReportPrintJob& job, BallisticsPage& page,
+                   const LoadRecord* load) {
+  const double s = reportScale(printer.printableWidth(), printer.printableHeight());
+  return printDocument(printer, 1,
+                       [&](Surface& surface) { renderReportPage(surface, s, job, page, load); });
+}
+
+bool printLoadListOn(PrintTarget& printer, LoadListPrintJob& job, const LoadDatabase& database) {
+  const int s = loadListScale(printer.printableWidth(), printer.printableHeight());
+  job.nextLoad = database.loadAt(0);
+  return printDocument(printer, loadListPageCount(database.loadCount()),
+                       [&](Surface& surface) { renderLoadListPage(surface, s, job, database); });
+}
+
+void printReport(const ReportPrintJob& job, Dialogs& dialogs, BallisticsPage& page,
+                 const LoadRecord* load) {
+  const auto printer = dialogs.choosePrinter();
+  if (printer) printReportOn(*printer, job, page, load);
+}
+
+void printLoadList(LoadListPrintJob& job, Dialogs& dialogs, const LoadDatabase& database) {
+  const auto printer = dialogs.choosePrinter();
+  if (printer) printLoadListOn(*printer, job, database);
+}
+
+}  // namespace deadhold
