@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <thread>
-#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -42,12 +42,20 @@ Clock::duration saveDuration(const std::function<bool(bool)>& save) {
   return longest;
 }
 
-// Removes whatever killed writers left beside the file; says whether there was anything.
-bool removeLeftovers(const std::filesystem::path& file) {
+std::set<std::filesystem::path> entriesOf(const std::filesystem::path& folder) {
+  std::set<std::filesystem::path> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    entries.insert(entry.path());
+  return entries;
+}
+
+// Removes whatever a killed writer left in the folder; says whether there was anything.
+bool removeLeftovers(const std::filesystem::path& folder,
+                     const std::set<std::filesystem::path>& before) {
   bool found = false;
-  for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
-    if (entry.path() == file) continue;
-    std::filesystem::remove(entry.path());
+  for (const auto& entry : entriesOf(folder)) {
+    if (before.contains(entry)) continue;
+    std::filesystem::remove(entry);
     found = true;
   }
   return found;
@@ -62,6 +70,7 @@ InterruptedSaves interruptSaves(const std::filesystem::path& file, const std::st
   const auto longest = saveDuration(save);
   std::mt19937 random(seed);
   std::uniform_int_distribution<Clock::rep> delay(0, longest.count() * 5 / 4);
+  const auto before = entriesOf(file.parent_path());
   bool holdsFirst = true;
   for (; saves.tried < tries; ++saves.tried) {
     const pid_t child = startSave(save, !holdsFirst);
@@ -74,7 +83,7 @@ InterruptedSaves interruptSaves(const std::filesystem::path& file, const std::st
     const std::string now = readBytes(file);
     const std::string& old = holdsFirst ? first : second;
     const std::string& fresh = holdsFirst ? second : first;
-    if (removeLeftovers(file)) ++saves.cutMidWrite;
+    if (removeLeftovers(file.parent_path(), before)) ++saves.cutMidWrite;
     if (now == old) {
       ++saves.oldKept;
     } else if (now == fresh) {
