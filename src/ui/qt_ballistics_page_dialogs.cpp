@@ -1,6 +1,8 @@
 #include "qt_ballistics_page_dialogs.h"
 
 #include "entry_window.h"
+#include "printing/print_jobs.h"
+#include "shell/application.h"
 #include "taylor_ko_table_window.h"
 
 namespace deadhold::ui {
@@ -40,8 +42,8 @@ void QtBallisticsPageDialogs::showTaylorKoTable(const TaylorKoTableDialog& table
 }
 
 void QtBallisticsPageDialogs::printBallistics() {
-  // The report page is printed here once the printing of reports exists; the page recomputes
-  // afterwards either way.
+  printReport(ReportPrintJob{}, application_.dialogs(), application_.ballisticsPage(),
+              application_.database().currentLoad());
 }
 
 }  // namespace deadhold::ui

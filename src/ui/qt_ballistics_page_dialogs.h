@@ -22,7 +22,7 @@ class QtBallisticsPageDialogs : public BallisticsPageDialogs {
   void printBallistics() override;
 
  private:
-  [[maybe_unused]] Application& application_;
+  Application& application_;
   QWidget* parent_;
 };
 

@@ -8,7 +8,9 @@
 #include <QPrinter>
 
 #include "file_filter.h"
+#include "loads/load_messages.h"
 #include "qt_print_target.h"
+#include "surface/pdf_print_target.h"
 
 namespace deadhold::ui {
 
@@ -91,7 +93,20 @@ std::optional<std::filesystem::path> QtDialogs::promptOpen(const FilePrompt& pro
 std::unique_ptr<PrintTarget> QtDialogs::choosePrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+  // Every printout is whole: no page range, no selection. Printing to a PDF file stays open to
+  // users without a printer.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
+  if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+    const std::filesystem::path file(QFile::encodeName(printer->outputFileName()).toStdString());
+    return std::make_unique<PdfPrintTarget>(
+        file, printer->pageLayout(), printer->resolution(), [](const FileError& error) {
+          QtDialogs().messageBox(error.message, kFileErrorTitle, Buttons::Ok, Icon::Error);
+        });
+  }
   return std::make_unique<QtPrintTarget>(std::move(printer));
 }
 

@@ -5,6 +5,8 @@
 #include "loadinfo/open_load_dialog.h"
 #include "loadinfo/shot_string_dialog.h"
 #include "open_load_window.h"
+#include "printing/print_jobs.h"
+#include "printing/print_load.h"
 #include "qt_component_chooser.h"
 #include "shell/application.h"
 #include "shot_string_window.h"
@@ -42,9 +44,14 @@ void QtLoadInfoDialogs::runShotString(LoadRecord& record) {
   target.close();
 }
 
-// The load printout and the load list are the print jobs' to draw.
-void QtLoadInfoDialogs::printLoad() {}
+void QtLoadInfoDialogs::printLoad() {
+  deadhold::printLoad(application_.ballisticsPage(), application_.database(),
+                      application_.dialogs());
+}
 
-void QtLoadInfoDialogs::printLoadList() {}
+void QtLoadInfoDialogs::printLoadList() {
+  LoadListPrintJob job;
+  deadhold::printLoadList(job, application_.dialogs(), application_.database());
+}
 
 }  // namespace deadhold::ui

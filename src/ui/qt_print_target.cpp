@@ -25,19 +25,22 @@ int QtPrintTarget::printableHeight() const {
 }
 
 bool QtPrintTarget::startDocument(const std::string& name) {
+  if (documentStarted_ || !printer_->isValid()) return false;
   printer_->setDocName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-  if (!painter_.begin(printer_.get())) return false;
-  surface_->applyToPainter();
-  firstPage_ = true;
+  documentStarted_ = true;
   return true;
 }
 
 bool QtPrintTarget::startPage() {
-  if (!painter_.isActive()) return false;
-  // Beginning the painter opened the first page; every later one has to be asked for.
-  if (!firstPage_ && !printer_->newPage()) return false;
-  firstPage_ = false;
-  return true;
+  if (!documentStarted_) return false;
+  // The painter begins with the first page (beginning it opens one), so a document without
+  // pages sends nothing to the printer; every later page has to be asked for.
+  if (!painter_.isActive()) {
+    if (!painter_.begin(printer_.get())) return false;
+    surface_->applyToPainter();
+    return true;
+  }
+  return printer_->newPage();
 }
 
 bool QtPrintTarget::endPage() {
@@ -45,10 +48,13 @@ bool QtPrintTarget::endPage() {
 }
 
 bool QtPrintTarget::endDocument() {
-  return painter_.isActive() && painter_.end();
+  if (!documentStarted_) return false;
+  documentStarted_ = false;
+  return !painter_.isActive() || painter_.end();
 }
 
 void QtPrintTarget::abandonDocument() {
+  documentStarted_ = false;
   if (!painter_.isActive()) return;
   printer_->abort();
   painter_.end();

@@ -33,7 +33,7 @@ class QtPrintTarget : public PrintTarget {
   std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
   std::optional<QPainterSurface> surface_;
-  bool firstPage_ = true;
+  bool documentStarted_ = false;
 };
 
 }  // namespace deadhold::ui
