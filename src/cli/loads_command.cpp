@@ -1,4 +1,3 @@
-#include <charconv>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -7,6 +6,7 @@
 #include "command_registry.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
+#include "load_book.h"
 #include "loads/load_database.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
@@ -24,40 +24,6 @@ struct LoadsArguments {
   std::string file;
 };
 
-void refuse(const std::string& message) { std::cerr << "deadhold-cli: " << message << "\n"; }
-
-// The load book, or nothing (with the reason said) when it cannot be read. Only an import may
-// start a book that does not exist yet.
-std::unique_ptr<LoadDatabase> openBook(const std::string& file, bool mayBeNew) {
-  auto database = std::make_unique<LoadDatabase>(file);
-  database->readDatabase();
-  if (database->readProblem()) {
-    refuse(database->readProblem()->message);
-    return nullptr;
-  }
-  if (!database->fileWasRead() && !mayBeNew) {
-    refuse("Could not read " + file + ": No such file or directory");
-    return nullptr;
-  }
-  return database;
-}
-
-// Load N of the book, or nothing (with the reason said).
-LoadRecord* loadNumbered(LoadDatabase& database, const std::string& text) {
-  int index = -1;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-  if (error != std::errc() || end != text.data() + text.size() || index < 0) {
-    refuse("N must be a load's index (0, 1, ...), not \"" + text + "\"");
-    return nullptr;
-  }
-  LoadRecord* load = database.loadAt(index);
-  if (load == nullptr) {
-    refuse(cformat("no load %d: the load book holds %d load%s", index, database.loadCount(),
-                   database.loadCount() == 1 ? "" : "s"));
-  }
-  return load;
-}
-
 TextRow listRow(const LoadRecord& load, int index) {
   return {std::to_string(index),
           load.caliber.str(),
@@ -72,8 +38,8 @@ TextRow listRow(const LoadRecord& load, int index) {
           cformat("%.3f", load.avGroup)};
 }
 
-const TextRow kListHeader{"index",      "caliber",    "bulletWeight", "bulletMfg",
-                          "bulletType", "loadName",   "powderMfg",    "powderType",
+const TextRow kListHeader{"index",        "caliber",    "bulletWeight", "bulletMfg",
+                          "bulletType",   "loadName",   "powderMfg",    "powderType",
                           "powderWeight", "avVelocity", "avGroup"};
 
 std::string csvField(const std::string& text) {
@@ -189,8 +155,9 @@ void setupLoads(CLI::App& app, int& exitStatus) {
   };
 
   CLI::App* list = loads->add_subcommand("list", "Every load in the book's order");
-  list->add_option("--format", arguments->format, "text (aligned, * marks the current load) or "
-                                                   "csv (RFC 4180, with a current column)")
+  list->add_option("--format", arguments->format,
+                   "text (aligned, * marks the current load) or "
+                   "csv (RFC 4180, with a current column)")
       ->check(CLI::IsMember({"text", "csv"}))
       ->default_str("text");
   list->callback(run(&listLoads));
