@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <sstream>
 
 #include "ballistics/ballistics_page.h"
 #include "bench_doubles.h"
@@ -13,20 +11,7 @@ namespace {
 using bench::CountingSurface;
 using bench::SilentDialogs;
 
-struct PageUnderTest {
-  PageUnderTest() : page(*engine, database, dialogs, folder) {
-    engine->setDiagnosticStream(diagnostics);
-    page.initialise();
-    page.setInputsFromLoad(0.436, 130, 3016, 250, 1.5, 70, 500,
-                           "Default Load: .270 Winchester, 130 grn Sierra Gameking");
-  }
-  std::ostringstream diagnostics;
-  std::unique_ptr<Engine> engine = std::make_unique<Engine>();
-  LoadDatabase database{"RELOADER.DAT"};  // never read or written here
-  SilentDialogs dialogs;
-  std::filesystem::path folder;
-  BallisticsPage page;
-};
+using PageUnderTest = bench::BallisticsPageUnderTest;
 
 // "&Re-Compute": parse, validate, compute the table and build the list rows.
 void BM_ReComputeAndList(benchmark::State& state) {

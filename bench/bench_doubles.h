@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 
+#include "ballistics/ballistics_page.h"
 #include "platform/dialogs.h"
 #include "platform/surface.h"
 
@@ -44,6 +46,23 @@ class CountingSurface : public Surface {
  private:
   Font font_;
   Pen pen_;
+};
+
+// The Ballistics Calculator page on an engine of its own, created as the program creates it
+// and handed the default load, not yet computed.
+struct BallisticsPageUnderTest {
+  BallisticsPageUnderTest() : page(*engine, database, dialogs, folder) {
+    engine->setDiagnosticStream(diagnostics);
+    page.initialise();
+    page.setInputsFromLoad(0.436, 130, 3016, 250, 1.5, 70, 500,
+                           "Default Load: .270 Winchester, 130 grn Sierra Gameking");
+  }
+  std::ostringstream diagnostics;
+  std::unique_ptr<Engine> engine = std::make_unique<Engine>();
+  LoadDatabase database{"RELOADER.DAT"};  // never read or written here
+  SilentDialogs dialogs;
+  std::filesystem::path folder;
+  BallisticsPage page;
 };
 
 }  // namespace deadhold::bench

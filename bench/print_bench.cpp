@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "ballistics/ballistics_page.h"
@@ -19,24 +17,15 @@ namespace {
 // The Ballistics Calculator computed for the default load, and a load with a placed group and
 // notes for the load's part.
 struct ReportUnderTest {
-  ReportUnderTest() : page(*engine, database, dialogs, folder) {
-    engine->setDiagnosticStream(diagnostics);
-    page.initialise();
-    page.setInputsFromLoad(0.436, 130, 3016, 250, 1.5, 70, 500,
-                           "Default Load: .270 Winchester, 130 grn Sierra Gameking");
-    page.reCompute();
+  ReportUnderTest() {
+    calculator.page.reCompute();
     load = std::make_unique<LoadRecord>(blankLoadRecord());
     load->loadName.assign("Elk load");
     load->notes.assign("Calm morning, 45 F at the bench. Group tightened after two fouling shots.");
     for (int i = 0; i < 5; ++i)
       load->shots[static_cast<std::size_t>(i)] = {3000, 0.1f * i, 0.2f, 0, 1};
   }
-  std::ostringstream diagnostics;
-  std::unique_ptr<Engine> engine = std::make_unique<Engine>();
-  LoadDatabase database{"RELOADER.DAT"};  // never read or written here
-  bench::SilentDialogs dialogs;
-  std::filesystem::path folder;
-  BallisticsPage page;
+  bench::BallisticsPageUnderTest calculator;
   std::unique_ptr<LoadRecord> load;
 };
 
@@ -46,7 +35,8 @@ void BM_FullReportPage(benchmark::State& state) {
   ReportUnderTest test;
   const double s = reportScale(9866, 12866);
   bench::CountingSurface surface;
-  for (auto _ : state) renderReportPage(surface, s, ReportPrintJob{}, test.page, test.load.get());
+  for (auto _ : state)
+    renderReportPage(surface, s, ReportPrintJob{}, test.calculator.page, test.load.get());
   state.SetLabel(std::to_string(surface.texts / state.iterations()) + " texts a page");
 }
 BENCHMARK(BM_FullReportPage)->Unit(benchmark::kMillisecond);
@@ -56,7 +46,7 @@ void BM_LoadOnlyReportPage(benchmark::State& state) {
   const double s = reportScale(9866, 12866);
   bench::CountingSurface surface;
   for (auto _ : state)
-    renderReportPage(surface, s, ReportPrintJob{true}, test.page, test.load.get());
+    renderReportPage(surface, s, ReportPrintJob{true}, test.calculator.page, test.load.get());
 }
 BENCHMARK(BM_LoadOnlyReportPage)->Unit(benchmark::kMicrosecond);
 

@@ -19,23 +19,6 @@ const Pen kFrame{PenStyle::Solid, 2, kBlack};
 const Font kTitle14{"Arial", 14, 700};
 const Font kBody12{"Arial", 12, 400};
 
-struct Placed {
-  int x;
-  int y;
-  std::string text;
-  friend bool operator==(const Placed&, const Placed&) = default;
-};
-
-void PrintTo(const Placed& p, std::ostream* os) {
-  *os << "(" << p.x << ", " << p.y << ") " << p.text;
-}
-
-std::vector<Placed> placedTexts(const RecordingSurface& surface) {
-  std::vector<Placed> placed;
-  for (const DrawOp& op : surface.texts()) placed.push_back({op.x, op.y, op.text});
-  return placed;
-}
-
 // A surface whose font and pen a block must leave as it found them.
 std::unique_ptr<RecordingSurface> surfaceWithOwnState() {
   auto surface = std::make_unique<RecordingSurface>();
@@ -56,7 +39,7 @@ TEST(CalculationVariablesBlock, LaysOutTwoHalvesOfFourRowsUnderAnUnderlinedTitle
 
   // Title 31 x 7 wide, 14 high; "Muzzle Velocity:" 16 x 6 = 96 wide, rows 12 apart from
   // 25 + 14 + 7; the right half at 340, its values after "Target Zero Range:" (108) + 10.
-  const std::vector<Placed> expected{
+  const std::vector<PlacedText> expected{
       {50, 25, "Ballistic Calculation Variables"},
       {50, 46, "Name:"},
       {156, 46, "100% Custom"},
@@ -75,7 +58,7 @@ TEST(CalculationVariablesBlock, LaysOutTwoHalvesOfFourRowsUnderAnUnderlinedTitle
       {340, 82, "Temperature:"},
       {458, 82, "70 F"},
   };
-  EXPECT_EQ(placedTexts(*surface), expected);
+  EXPECT_EQ(surface->placedTexts(), expected);
   EXPECT_EQ(surface->texts()[0].font, kTitle14);
   EXPECT_EQ(surface->texts()[1].font, kBody12);
   ASSERT_EQ(surface->lines().size(), 1u);
@@ -118,13 +101,14 @@ TEST_F(PrintoutTables, RangeTablesHaveElevenColumnsAndSeventeenRowsTo800Yards) {
   const std::vector<std::string> titles{"Range",  "Elevation",  "Velocity", "Energy",
                                         "ETA",    "Total Drop", "Max Y",    "10 mph Wind",
                                         "10 mph", "20 mph",     "30 mph"};
-  const std::vector<Placed> texts = placedTexts(*surface);
+  const std::vector<PlacedText> texts = surface->placedTexts();
   ASSERT_EQ(texts.size(), 2u + 11u + 11u + 17u * 11u);
-  EXPECT_EQ(texts[0], (Placed{0, 0, "Ballistics Data"}));
-  EXPECT_EQ(texts[1], (Placed{479, 0, "Moving Target Lead Data"}));
-  for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(texts[2 + i], (Placed{starts[i], 14, titles[i]}));
+  EXPECT_EQ(texts[0], (PlacedText{0, 0, "Ballistics Data"}));
+  EXPECT_EQ(texts[1], (PlacedText{479, 0, "Moving Target Lead Data"}));
+  for (std::size_t i = 0; i < 11; ++i)
+    EXPECT_EQ(texts[2 + i], (PlacedText{starts[i], 14, titles[i]}));
   // Units centred under their titles: "yards" (30 wide) under "Range" (35 wide).
-  EXPECT_EQ(texts[13], (Placed{2, 28, "yards"}));
+  EXPECT_EQ(texts[13], (PlacedText{2, 28, "yards"}));
 
   // The two rules at the units' top: the first eight columns, and the leads on their own.
   ASSERT_EQ(surface->lines().size(), 2u);
@@ -167,7 +151,7 @@ TEST_F(PrintoutTables, KillZoneTableSearchesFiveHeightsAndLeavesThePageAsItWas) 
 
   // Columns "KillZone" (48), "Zero Dist" (54), "Max Dist" (48) with gaps of 10; the rule and
   // the first row 14 + 12 below the title.
-  const std::vector<Placed> expected{
+  const std::vector<PlacedText> expected{
       {400, 300, "Deadhold Range Data"},
       {400, 314, "KillZone"},
       {458, 314, "Zero Dist"},
@@ -188,7 +172,7 @@ TEST_F(PrintoutTables, KillZoneTableSearchesFiveHeightsAndLeavesThePageAsItWas) 
       {461, 374, "332 yrds"},
       {522, 374, "390 yrds"},
   };
-  EXPECT_EQ(placedTexts(*surface), expected);
+  EXPECT_EQ(surface->placedTexts(), expected);
   ASSERT_EQ(surface->lines().size(), 1u);
   EXPECT_EQ(drawnBox(surface->lines()[0]), (Rect{570, 326, 400, 326}));
   EXPECT_EQ(used.bottom, 374);

@@ -10,6 +10,7 @@
 #include "common/cformat.h"
 #include "loads/load_database.h"
 #include "loads/load_rules.h"
+#include "loads/sample_loads.h"
 #include "support/temp_folder.h"
 
 namespace deadhold::test {
@@ -57,12 +58,7 @@ int pageCount(const std::string& text) {
 }
 
 LoadRecord elkLoad() {
-  LoadRecord load = blankLoadRecord();
-  load.caliber.assign(".270 Win");
-  load.bulletMfg.assign("Sierra");
-  load.bulletType.assign("Gameking");
-  load.loadName.assign("Elk load");
-  load.bulletWeight = 130;
+  LoadRecord load = testing::makeLoad(".270 Win", 130, "Sierra", "Gameking", "Elk load");
   load.ballisticCoeff = 0.436f;
   load.avVelocity = 3016;
   load.notes.assign("calm morning");

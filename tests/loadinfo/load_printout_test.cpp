@@ -15,23 +15,6 @@ namespace {
 
 const Pen kLinePen{PenStyle::Solid, 2, kBlack};
 
-struct Placed {
-  int x;
-  int y;
-  std::string text;
-  friend bool operator==(const Placed&, const Placed&) = default;
-};
-
-void PrintTo(const Placed& p, std::ostream* os) {
-  *os << "(" << p.x << ", " << p.y << ") " << p.text;
-}
-
-std::vector<Placed> placedTexts(const RecordingSurface& surface) {
-  std::vector<Placed> placed;
-  for (const DrawOp& op : surface.texts()) placed.push_back({op.x, op.y, op.text});
-  return placed;
-}
-
 std::unique_ptr<LoadRecord> sampleLoad() {
   auto load =
       std::make_unique<LoadRecord>(makeLoad(".308 Win", 168, "Sierra", "MatchKing", "Match"));
@@ -68,8 +51,8 @@ TEST(LoadBlock, PlacesHeaderColumnsAndShotStringByMeasuredWidths) {
   const auto load = sampleLoad();
   const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, load.get());
 
-  const std::vector<Placed> texts = placedTexts(surface);
-  const std::vector<Placed> head{
+  const std::vector<PlacedText> texts = surface.placedTexts();
+  const std::vector<PlacedText> head{
       {50, 100, "Cartridge Load Information"},
       // 116 = 100 + 14 + 2; each header text 20 after the end of the one before.
       {50, 116, "Load Name: Match"},
@@ -142,9 +125,9 @@ TEST(LoadBlock, PlacesHeaderColumnsAndShotStringByMeasuredWidths) {
       {240, 254, "  2651"},
   };
   ASSERT_EQ(texts.size(), head.size() + 8 * 5);
-  EXPECT_EQ(std::vector<Placed>(texts.begin(), texts.begin() + static_cast<long>(head.size())),
+  EXPECT_EQ(std::vector<PlacedText>(texts.begin(), texts.begin() + static_cast<long>(head.size())),
             head);
-  EXPECT_EQ(texts.back(), (Placed{240, 239 + 9 * 15, "     0"}));
+  EXPECT_EQ(texts.back(), (PlacedText{240, 239 + 9 * 15, "     0"}));
   EXPECT_EQ(texts[texts.size() - 5].text, "#10) ");
 
   ASSERT_EQ(surface.lines().size(), 2u);
@@ -160,16 +143,16 @@ TEST(LoadBlock, WithoutALoadDrawsTheLabelsAndShotNumbersOnly) {
   RecordingSurface surface;
   const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, nullptr);
   EXPECT_EQ(extent, (LoadBlockExtent{100, 239, 294, 389}));
-  const std::vector<Placed> texts = placedTexts(surface);
-  EXPECT_EQ(texts[1], (Placed{50, 116, "Load Name: "}));
-  EXPECT_EQ(texts[2], (Placed{50 + 66 + 20, 116, "Mfg Date: "}));
-  EXPECT_EQ(texts[3], (Placed{50 + 66 + 20 + 60 + 20, 116, "Mfg Lot #"}));
+  const std::vector<PlacedText> texts = surface.placedTexts();
+  EXPECT_EQ(texts[1], (PlacedText{50, 116, "Load Name: "}));
+  EXPECT_EQ(texts[2], (PlacedText{50 + 66 + 20, 116, "Mfg Date: "}));
+  EXPECT_EQ(texts[3], (PlacedText{50 + 66 + 20 + 60 + 20, 116, "Mfg Lot #"}));
   // 21 labels, the shot title and five headers, and ten numbers.
   ASSERT_EQ(texts.size(), 4u + 21u + 6u + 10u);
-  EXPECT_EQ(texts[4], (Placed{50, 129, "Bullet Mfg:"}));
-  EXPECT_EQ(texts[5], (Placed{50, 142, "Bullet Type:"}));
-  EXPECT_EQ(texts[9], (Placed{248, 129, "Powder Mfg:"}));
-  EXPECT_EQ(texts.back(), (Placed{50, 239 + 9 * 15, "#10) "}));
+  EXPECT_EQ(texts[4], (PlacedText{50, 129, "Bullet Mfg:"}));
+  EXPECT_EQ(texts[5], (PlacedText{50, 142, "Bullet Type:"}));
+  EXPECT_EQ(texts[9], (PlacedText{248, 129, "Powder Mfg:"}));
+  EXPECT_EQ(texts.back(), (PlacedText{50, 239 + 9 * 15, "#10) "}));
 }
 
 TEST(LoadBlock, ScaledLengthsAreCutOneByOne) {
@@ -190,12 +173,12 @@ class RangeNotes : public ::testing::Test {
  protected:
   // The body font is 14 high (7 per character): "Range Notes" is 77 wide, so lines break once
   // they have run past cut(2.5 x 77) = 192.
-  std::vector<Placed> notesDrawn(std::string_view notes) {
+  std::vector<PlacedText> notesDrawn(std::string_view notes) {
     load.notes.assign(notes);
     surface.ops.clear();
     drawRangeNotes(surface, 400, 239, 1, &load);
-    const std::vector<Placed> texts = placedTexts(surface);
-    return std::vector<Placed>(texts.begin() + 1, texts.end());
+    const std::vector<PlacedText> texts = surface.placedTexts();
+    return std::vector<PlacedText>(texts.begin() + 1, texts.end());
   }
 
   LoadRecord load = blankLoadRecord();
@@ -216,11 +199,11 @@ TEST_F(RangeNotes, TitleStandsOnItsLine) {
 
 TEST_F(RangeNotes, ALineBreaksBeforeTheWordThatFollowsThePassedLimit) {
   // Words of 70 and a space of 7: after three words x has moved 231 > 192.
-  const std::vector<Placed> expected{{400, 241, "0123456789"},
-                                     {477, 241, "abcdefghij"},
-                                     {554, 241, "0123456789"},
-                                     {400, 255, "klmnopqrst"},
-                                     {477, 255, "end"}};
+  const std::vector<PlacedText> expected{{400, 241, "0123456789"},
+                                         {477, 241, "abcdefghij"},
+                                         {554, 241, "0123456789"},
+                                         {400, 255, "klmnopqrst"},
+                                         {477, 255, "end"}};
   EXPECT_EQ(notesDrawn("0123456789 abcdefghij 0123456789 klmnopqrst end"), expected);
   EXPECT_EQ(surface.texts()[1].font, (Font{"Arial", 14, 400}));
 }
@@ -228,19 +211,21 @@ TEST_F(RangeNotes, ALineBreaksBeforeTheWordThatFollowsThePassedLimit) {
 TEST_F(RangeNotes, TheLimitIsTestedBeforeEachWord) {
   // 13 + 12 characters and two spaces bring x to 189, not past 192: the third word stays.
   EXPECT_EQ(notesDrawn("abcdefghijklm abcdefghijkl x"),
-            (std::vector<Placed>{
+            (std::vector<PlacedText>{
                 {400, 241, "abcdefghijklm"}, {498, 241, "abcdefghijkl"}, {589, 241, "x"}}));
   // 13 + 13 bring it to 196: the third word starts the next line.
   EXPECT_EQ(notesDrawn("abcdefghijklm abcdefghijklm x"),
-            (std::vector<Placed>{
+            (std::vector<PlacedText>{
                 {400, 241, "abcdefghijklm"}, {498, 241, "abcdefghijklm"}, {400, 255, "x"}}));
 }
 
 TEST_F(RangeNotes, LineBreaksInTheNotesOnlyEndWords) {
-  EXPECT_EQ(notesDrawn("one two"), (std::vector<Placed>{{400, 241, "one"}, {428, 241, "two"}}));
+  EXPECT_EQ(notesDrawn("one two"), (std::vector<PlacedText>{{400, 241, "one"}, {428, 241, "two"}}));
   // CR LF is two word ends: the empty word between them takes one more space.
-  EXPECT_EQ(notesDrawn("one\r\ntwo"), (std::vector<Placed>{{400, 241, "one"}, {435, 241, "two"}}));
-  EXPECT_EQ(notesDrawn("one\ntwo"), (std::vector<Placed>{{400, 241, "one"}, {428, 241, "two"}}));
+  EXPECT_EQ(notesDrawn("one\r\ntwo"),
+            (std::vector<PlacedText>{{400, 241, "one"}, {435, 241, "two"}}));
+  EXPECT_EQ(notesDrawn("one\ntwo"),
+            (std::vector<PlacedText>{{400, 241, "one"}, {428, 241, "two"}}));
 }
 
 TEST_F(RangeNotes, EmptyNotesDrawOnlyTheTitleAndItsLine) {
@@ -250,7 +235,7 @@ TEST_F(RangeNotes, EmptyNotesDrawOnlyTheTitleAndItsLine) {
 
 TEST_F(RangeNotes, OnlyTheTextBeforeItsEndIsPrinted) {
   notesDrawn("an earlier and much longer version of the notes");
-  EXPECT_EQ(notesDrawn("short"), (std::vector<Placed>{{400, 241, "short"}}));
+  EXPECT_EQ(notesDrawn("short"), (std::vector<PlacedText>{{400, 241, "short"}}));
 }
 
 TEST_F(RangeNotes, WithoutALoadOnlyTheTitleIsDrawn) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ballistics/ballistics_page_fixture.h"
+#include "ballistics/fake_ballistics_page_dialogs.h"
 #include "common/cformat.h"
 #include "loads/sample_loads.h"
 
@@ -15,30 +16,15 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// The Ballistics Calculator's print hook as the program fills it: the full report of the page
-// with the book's current load.
-class ReportPrinting : public BallisticsPageDialogs {
- public:
-  ReportPrinting(Dialogs& dialogs, BallisticsPage& page, LoadDatabase& database)
-      : dialogs_(dialogs), page_(page), database_(database) {}
-  bool runKillZone(KillZoneDialog&) override { return false; }
-  bool runCaliberEntry(CaliberDialog&) override { return false; }
-  void showTaylorKoTable(const TaylorKoTableDialog&) override {}
-  void printBallistics() override {
-    printReport(ReportPrintJob{}, dialogs_, page_, database_.currentLoad());
-  }
-
- private:
-  Dialogs& dialogs_;
-  BallisticsPage& page_;
-  LoadDatabase& database_;
-};
-
 class PrintJobs : public BallisticsPageTest {
  protected:
   PrintJobs() {
     handOverDefaultLoad();
     page.reCompute();
+    // The Ballistics Calculator's print hook as the program fills it.
+    printing.printScript = [this] {
+      printReport(ReportPrintJob{}, dialogs, page, database.currentLoad());
+    };
   }
 
   FakePrintTarget& addPrinter(int width = 4800, int height = 6300) {
@@ -66,7 +52,7 @@ class PrintJobs : public BallisticsPageTest {
     return counts;
   }
 
-  ReportPrinting printing{dialogs, page, database};
+  FakeBallisticsPageDialogs printing;
 };
 
 TEST_F(PrintJobs, TheReportIsOneDocumentOfOnePage) {

@@ -74,6 +74,17 @@ std::vector<DrawOp> RecordingSurface::lines() const {
   return result;
 }
 
+std::vector<PlacedText> RecordingSurface::placedTexts() const {
+  std::vector<PlacedText> result;
+  for (const auto& op : ops)
+    if (op.kind == DrawOp::Kind::Text) result.push_back({op.x, op.y, op.text});
+  return result;
+}
+
+void PrintTo(const PlacedText& placed, std::ostream* os) {
+  *os << "(" << placed.x << ", " << placed.y << ") " << placed.text;
+}
+
 const DrawOp* RecordingSurface::findText(const std::string& text) const {
   for (const auto& op : ops)
     if (op.kind == DrawOp::Kind::Text && op.text == text) return &op;

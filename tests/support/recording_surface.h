@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,15 @@ struct DrawOp {
   Color fill;
   Rect source;  // the image's source rectangle
 };
+
+// A text as it was drawn: where, and what.
+struct PlacedText {
+  int x = 0;
+  int y = 0;
+  std::string text;
+  friend bool operator==(const PlacedText&, const PlacedText&) = default;
+};
+void PrintTo(const PlacedText& placed, std::ostream* os);
 
 // The box an ellipse or an image was drawn into.
 inline Rect drawnBox(const DrawOp& op) {
@@ -44,6 +54,7 @@ class RecordingSurface : public Surface {
 
   std::vector<DrawOp> texts() const;
   std::vector<DrawOp> lines() const;
+  std::vector<PlacedText> placedTexts() const;
   // The first text op with exactly this text, or nullptr.
   const DrawOp* findText(const std::string& text) const;
 

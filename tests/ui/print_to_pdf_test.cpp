@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "loads/load_database.h"
-#include "loads/load_rules.h"
+#include "loads/sample_loads.h"
 #include "main_window.h"
 #include "modal_step.h"
 #include "open_load_window.h"
@@ -82,12 +82,7 @@ class PrintToPdfTest : public QObject {
 
   std::unique_ptr<Application> makeApplication() {
     LoadDatabase book(folder_ / "RELOADER.DAT");
-    LoadRecord elk = deadhold::blankLoadRecord();
-    elk.caliber.assign(".270 Win");
-    elk.bulletMfg.assign("Sierra");
-    elk.bulletType.assign("Gameking");
-    elk.loadName.assign("Elk load");
-    elk.bulletWeight = 130;
+    LoadRecord elk = deadhold::testing::makeLoad(".270 Win", 130, "Sierra", "Gameking", "Elk load");
     elk.ballisticCoeff = 0.436f;
     elk.avVelocity = 3016;
     elk.shots[0] = {3016, 0.5f, 0.5f, 0.707f, 1};
