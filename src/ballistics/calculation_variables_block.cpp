@@ -5,12 +5,15 @@
 
 #include "common/cformat.h"
 #include "common/numbers.h"
+#include "platform/fitted_text.h"
 
 namespace deadhold {
 
 namespace {
 
 const Pen kFramePen{PenStyle::Solid, 2, kBlack};
+// How far (layout units) a long name may push the right half; it still ends inside the page.
+constexpr int kRightHalfShift = 120;
 
 struct LabelledValue {
   const char* label;
@@ -55,12 +58,21 @@ Rect drawCalculationVariables(Surface& surface, int x, int y, double scale,
       {"Temperature:", cformat("%i F", cutToInt(inputs.temperature))},
   }};
   const int leftValueX = x + widest.width + gap;
-  const int rightLabelX = cutToInt(340 * scale);
+  // A long name pushes the right half along, up to the room the page has on its right; what
+  // still does not fit is fitted to the space left, so the two halves never overprint.
+  const int rightLabelX =
+      std::clamp(leftValueX + surface.measureText(label).width + gap, cutToInt(340 * scale),
+                 cutToInt(340 * scale) + cutToInt(kRightHalfShift * scale));
   const int rightValueX = rightLabelX + surface.measureText("Target Zero Range:").width + gap;
   for (int i = 0; i < 4; ++i) {
     const int row = firstRow + i * rowPitch;
     draw(x, row, left[i].label);
-    draw(leftValueX, row, left[i].value);
+    if (i == 0) {
+      drawFittedText(surface, leftValueX, row, left[i].value, rightLabelX - gap - leftValueX);
+      used.right = std::max(used.right, rightLabelX - gap);
+    } else {
+      draw(leftValueX, row, left[i].value);
+    }
     draw(rightLabelX, row, right[i].label);
     draw(rightValueX, row, right[i].value);
   }

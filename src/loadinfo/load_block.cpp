@@ -1,5 +1,6 @@
 #include "loadinfo/load_block.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "loads/load_rules.h"
+#include "platform/fitted_text.h"
 
 namespace deadhold {
 
@@ -16,23 +18,19 @@ const Pen kLinePen{PenStyle::Solid, 2, kBlack};
 
 // One of the four label-and-value columns; its widest label sets where the values start.
 struct LabelColumn {
-  const char* widestLabel;
   std::vector<const char*> labels;
   std::vector<std::string> values;  // empty without a load
 };
 
 std::array<LabelColumn, 4> labelColumns(const LoadRecord* load) {
   std::array<LabelColumn, 4> columns{{
-      {"Ballistic Coeff:",
-       {"Bullet Mfg:", "Bullet Type:", "Bullet Caliber:", "Bullet Weight:", "Ballistic Coeff:"},
+      {{"Bullet Mfg:", "Bullet Type:", "Bullet Caliber:", "Bullet Weight:", "Ballistic Coeff:"},
        {}},
-      {"Powder Weight:", {"Powder Mfg:", "Powder Type:", "Powder Weight:", "Powder Lot #:"}, {}},
-      {"Primer Lot #:",
-       {"Primer Mfg:", "Primer Size:", "Primer Type:", "Primer Lot #:", "Case Mfg:",
+      {{"Powder Mfg:", "Powder Type:", "Powder Weight:", "Powder Lot #:"}, {}},
+      {{"Primer Mfg:", "Primer Size:", "Primer Type:", "Primer Lot #:", "Case Mfg:",
         "Case Length:"},
        {}},
-      {"Comparator OAL:",
-       {"Cartridge OAL:", "Comparator OAL:", "Av. Group size:", "Av. Velocity:", "Moly Coated:",
+      {{"Cartridge OAL:", "Comparator OAL:", "Av. Group size:", "Av. Velocity:", "Moly Coated:",
         "Crimped:"},
        {}},
   }};
@@ -91,13 +89,18 @@ LoadBlockExtent drawLoadBlock(Surface& surface, int x, int y, double k, const Lo
     headerX += width(text) + cutToInt(20 * k);
   }
 
+  // Values start after the column's widest label as measured ("Case Length:" is wider than
+  // "Primer Lot #:" in Arial), and are fitted so they never run into the next column.
   int labelX = x;
   for (const LabelColumn& column : labelColumns(load)) {
-    const int valueX = labelX + width(column.widestLabel) + space;
+    int widestLabel = 0;
+    for (const char* label : column.labels) widestLabel = std::max(widestLabel, width(label));
+    const int valueX = labelX + widestLabel + space;
     for (std::size_t i = 0; i < column.labels.size(); ++i) {
       const int lineY = y0 + row + static_cast<int>(i) * row;
       surface.drawText(labelX, lineY, column.labels[i]);
-      if (i < column.values.size()) surface.drawText(valueX, lineY, column.values[i]);
+      if (i < column.values.size())
+        drawFittedText(surface, valueX, lineY, column.values[i], columnGap - space);
     }
     labelX = valueX + columnGap;
   }

@@ -5,6 +5,7 @@
 
 #include "common/cformat.h"
 #include "common/numbers.h"
+#include "platform/fitted_text.h"
 #include "printing/page_scale.h"
 #include "printing/printing_texts.h"
 
@@ -13,6 +14,8 @@ namespace deadhold {
 namespace {
 
 const Pen kHeadingPen{PenStyle::Solid, 2, kBlack};
+// Room kept free at the right of a value, so neighbouring columns stay apart (layout units).
+constexpr int kColumnGap = 3;
 
 struct ListColumn {
   const char* title;
@@ -67,10 +70,12 @@ void renderLoadListPage(Surface& surface, int s, LoadListPrintJob& job,
   int index = first < 0 ? database.loadCount() : first;
   for (int drawn = 0; drawn < kLoadsPerListPage && index < database.loadCount(); ++drawn, ++index) {
     const LoadRecord& load = *database.loadAt(index);
-    surface.drawText(left, y, cformat("Load Name %s", load.loadName.str().c_str()));
+    drawFittedText(surface, left, y, cformat("Load Name %s", load.loadName.str().c_str()),
+                   next - left);
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
       surface.drawText(columnX[i], y + pitch, kColumns[i].title);
-      surface.drawText(columnX[i], y + 2 * pitch, kColumns[i].value(load));
+      drawFittedText(surface, columnX[i], y + 2 * pitch, kColumns[i].value(load),
+                     scaled(kColumns[i].width - kColumnGap, s));
     }
     y += 4 * pitch;
   }

@@ -93,7 +93,24 @@ TEST_F(LoadListPage, ColumnsAndPitchScaleWithTheWholeNumberScale) {
   EXPECT_EQ(name->y, 70 + 140 + 84 + 105 + 84 + 70);
   EXPECT_EQ(surface.findText("Bullet Weight")->x, 70 + 280 + 490);
   EXPECT_EQ(surface.findText("Group")->x, 350 + 7 * (70 + 80 + 55 + 55 + 70 + 50 + 50 + 60));
-  EXPECT_EQ(surface.findText("0.750 in")->y, name->y + 2 * 84);
+  EXPECT_EQ(surface.findText("Group")->y, name->y + 84);
+  EXPECT_EQ(surface.findText("C01")->y, name->y + 2 * 84);
+}
+
+TEST_F(LoadListPage, AValueWiderThanItsColumnNeverRunsIntoTheNext) {
+  LoadRecord load = makeLoad(".300 Winchester Magnum", 180, "Nosler", "AccuBond Long Range", "L");
+  database.addLoadCopy(load);
+  LoadListPrintJob job{database.loadAt(0)};
+  renderLoadListPage(surface, 1, job, database);
+  // Caliber and bullet type columns are 70 and 55 units wide, 3 of them kept free.
+  for (const auto& [start, width] : {std::pair{".300", 67}, std::pair{"Accu", 52}}) {
+    const DrawOp* value = nullptr;
+    for (const DrawOp& op : surface.texts())
+      if (op.text.rfind(start, 0) == 0) value = &op;
+    ASSERT_NE(value, nullptr) << start;
+    EXPECT_LE(static_cast<int>(value->text.size()) * value->font.cellHeight / 2, width) << start;
+    EXPECT_EQ(value->text.substr(value->text.size() - 3), "...") << start;
+  }
 }
 
 TEST_F(LoadListPage, AFullPageHoldsFourteenAndHandsOnTheFifteenth) {
