@@ -105,8 +105,8 @@ TEST_F(LoadListPage, AValueWiderThanItsColumnNeverRunsIntoTheNext) {
   // Caliber and bullet type columns are 70 and 55 units wide, 3 of them kept free.
   for (const auto& [start, width] : {std::pair{".300", 67}, std::pair{"Accu", 52}}) {
     const DrawOp* value = nullptr;
-    for (const DrawOp& op : surface.texts())
-      if (op.text.rfind(start, 0) == 0) value = &op;
+    for (const DrawOp& op : surface.ops)
+      if (op.kind == DrawOp::Kind::Text && op.text.rfind(start, 0) == 0) value = &op;
     ASSERT_NE(value, nullptr) << start;
     EXPECT_LE(static_cast<int>(value->text.size()) * value->font.cellHeight / 2, width) << start;
     EXPECT_EQ(value->text.substr(value->text.size() - 3), "...") << start;
