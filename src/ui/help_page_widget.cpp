@@ -33,7 +33,10 @@ HelpPageWidget::HelpPageWidget(HelpPage& page, QWidget* parent)
   tree_->header()->setStretchLastSection(false);
   tree_->viewport()->installEventFilter(this);
   connect(tree_, &QTreeWidget::itemExpanded, this, [this] { fitColumn(); });
-  connect(tree_, &QTreeWidget::itemCollapsed, this, [this] { fitColumn(); });
+  connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* collapsed) {
+    selectIfHidingCurrent(collapsed);
+    fitColumn();
+  });
 
   textBox_->setObjectName("helpTopicText");
   textBox_->setReadOnly(true);
@@ -73,6 +76,17 @@ void HelpPageWidget::fitColumn() {
   tree_->resizeColumnToContents(0);
   if (tree_->columnWidth(0) < tree_->viewport()->width())
     tree_->setColumnWidth(0, tree_->viewport()->width());
+}
+
+// A topic folded away under its parent leaves the highlight on that parent, whose text is then
+// shown, rather than on a row nobody can see.
+void HelpPageWidget::selectIfHidingCurrent(QTreeWidgetItem* collapsed) {
+  for (const QTreeWidgetItem* item = tree_->currentItem(); item != nullptr; item = item->parent()) {
+    if (item->parent() == collapsed) {
+      tree_->setCurrentItem(collapsed);
+      return;
+    }
+  }
 }
 
 void HelpPageWidget::showSelectedTopic() {

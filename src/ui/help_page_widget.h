@@ -26,6 +26,7 @@ class HelpPageWidget : public QWidget {
 
  private:
   void fitColumn();
+  void selectIfHidingCurrent(QTreeWidgetItem* collapsed);
   void showSelectedTopic();
 
   HelpPage& page_;

@@ -102,6 +102,27 @@ class HelpPageWidgetTest : public QObject {
     QCOMPARE(childTitled(loadInfo, "Data Fields")->childCount(), 0);
   }
 
+  void foldingAwayTheSelectedTopicSelectsTheFoldedOne() {
+    QTreeWidgetItem* bugs = tree_->topLevelItem(7);
+    QTreeWidgetItem* known = childTitled(bugs, "Known Bugs");
+    tree_->expandItem(bugs);
+    tree_->expandItem(known);
+    tree_->setCurrentItem(known->child(0));
+    QCOMPARE(textBox_->toPlainText(), QString());
+    // Folding a topic the selection is not under leaves the selection alone.
+    tree_->expandItem(tree_->topLevelItem(2));
+    tree_->collapseItem(tree_->topLevelItem(2));
+    QCOMPARE(tree_->currentItem(), known->child(0));
+    // Clicking the fold button of a topic two levels up moves the selection onto it.
+    const QRect row = tree_->visualItemRect(bugs);
+    QTest::mouseClick(tree_->viewport(), Qt::LeftButton, {},
+                      QPoint(row.left() - tree_->indentation() / 2, row.center().y()));
+    QVERIFY(!bugs->isExpanded());
+    QCOMPARE(tree_->currentItem(), bugs);
+    QVERIFY(bugs->isSelected());
+    QCOMPARE(textBox_->toPlainText(), QString("Known bugs and steps to report newly found bugs"));
+  }
+
   void selectionSurvivesTabSwitches() {
     QTreeWidgetItem* faq = tree_->topLevelItem(6);
     QTreeWidgetItem* topic = childTitled(faq, "Please explain the Deadhold Range calculator!");
