@@ -52,6 +52,8 @@ void MiscPageWidget::addPanel(int column, int row, const char* description, cons
   text->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   auto* button = new QPushButton(QString::fromUtf8(caption), panel);
   button->setObjectName(name);
+  // Enter on the focused button opens its calculator, as Space does.
+  button->setAutoDefault(true);
   connect(button, &QPushButton::clicked, this, std::move(open));
 
   auto* stack = new QVBoxLayout(panel);

@@ -38,9 +38,10 @@ struct ModalSeen {
   QStringList fieldTexts;
 };
 
-// Presses `button` and lets `use` work in the modal window it opens; the window is closed
-// afterwards whatever `use` did, so a test never hangs on it.
-ModalSeen pressAndUse(QPushButton* button, const std::function<void(QDialog&)>& use = {}) {
+// Runs `press` and lets `use` work in the modal window it opens; the window is closed afterwards
+// whatever `use` did, so a test never hangs on it.
+ModalSeen openAndUse(const std::function<void()>& press,
+                     const std::function<void(QDialog&)>& use = {}) {
   ModalSeen seen;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -52,8 +53,12 @@ ModalSeen pressAndUse(QPushButton* button, const std::function<void(QDialog&)>& 
     if (use) use(*dialog);
     dialog->reject();
   });
-  QTest::mouseClick(button, Qt::LeftButton);
+  press();
   return seen;
+}
+
+ModalSeen pressAndUse(QPushButton* button, const std::function<void(QDialog&)>& use = {}) {
+  return openAndUse([button] { QTest::mouseClick(button, Qt::LeftButton); }, use);
 }
 
 void type(QDialog& dialog, const char* field, const QString& text) {
@@ -145,6 +150,30 @@ class MiscPageWidgetTest : public QObject {
     }
     QVERIFY(dialogs.messages.empty());
     saveWindowGrab(page, "misc-page");
+  }
+
+  void enterOrSpaceOnAFocusedButtonOpensItsCalculator() {
+    Engine engine;
+    FakeDialogs dialogs;
+    MiscPageWidget page(engine, dialogs);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto* energy = page.findChild<QPushButton*>("energyButton");
+    auto* recoil = page.findChild<QPushButton*>("recoilButton");
+    energy->setFocus();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+      const ModalSeen seen = openAndUse([energy, key] { QTest::keyClick(energy, key); });
+      QVERIFY2(seen.opened, qPrintable(QString::number(key, 16)));
+      QCOMPARE(seen.title, QString("Calculate Energy"));
+    }
+    // Tab moves to the next panel's button, and Enter opens that one.
+    page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    energy->setFocus();
+    QTest::keyClick(energy, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), recoil);
+    QCOMPARE(openAndUse([recoil] { QTest::keyClick(recoil, Qt::Key_Return); }).title,
+             QString("Calculate Recoil"));
   }
 
   void theCoefficientSearchLeavesTheRangeTableAsItWas() {
