@@ -34,8 +34,11 @@ void LimitedLineEdit::showText(const QString& text) {
   const QSignalBlocker blocker(this);
   accepted_ = text;
   if (this->text() != text) {
+    // A refresh while the user types (a character the record cannot hold comes back as '?')
+    // must not throw the cursor to the start of the field.
+    const int cursor = hasFocus() ? std::min(cursorPosition(), static_cast<int>(text.size())) : 0;
     setText(text);
-    setCursorPosition(0);
+    setCursorPosition(cursor);
   }
 }
 

@@ -115,6 +115,21 @@ class ShotStringWindowTest : public QObject {
     QCOMPARE(load_.targetDistance, 300.0f);
   }
 
+  void aCharacterTheRecordCannotHoldKeepsTheCursorWhereTheUserTypes() {
+    TargetUnderTest under(load_, dialogs_);
+    QApplication::setActiveWindow(&under.window);
+    QVERIFY(QTest::qWaitForWindowActive(&under.window));
+    deadhold::ui::LimitedLineEdit* wind = under.window.field(Field::wind);
+    wind->setFocus();
+    QTest::keyClicks(wind, "10 ");
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)));
+    QApplication::sendEvent(wind, &euro);
+    QTest::keyClicks(wind, " gusts");
+    QCOMPARE(wind->text(), QString("10 ? gusts"));
+    QCOMPARE(wind->cursorPosition(), 10);
+    QCOMPARE(load_.wind.str(), std::string("10 ? gusts"));
+  }
+
   void notesTakeCtrlEnterAsALineBreak() {
     TargetUnderTest under(load_, dialogs_);
     deadhold::ui::NotesEdit* notes = under.window.notes();
