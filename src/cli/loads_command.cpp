@@ -119,7 +119,16 @@ int importFile(const LoadsArguments& arguments) {
     refuse(outcome.saveError->message);
     return kExitRefused;
   }
-  if (outcome.repairedCalibers > 0) std::cerr << kCaliberRepairMessage << "\n";
+  if (outcome.repairedCalibers > 0) {
+    std::cerr << kCaliberRepairMessage << "\n";
+    // The program stores the repaired calibers with its next write; this command has no later
+    // one. Sorted now, the index told below is the one the next command reads.
+    database->sortLoads();
+    if (const auto error = database->writeDatabase()) {
+      refuse(error->message);
+      return kExitRefused;
+    }
+  }
   std::cout << "Imported load " << database->indexOfLoad(outcome.imported) << ": "
             << loadDescription(*outcome.imported) << "\n";
   return kExitOk;

@@ -146,7 +146,13 @@ TEST_F(CliLoads, ImportingABlankCaliberRepairsItWithTheWarning) {
   EXPECT_EQ(run.err,
             "An Error has been detected in the Database.\nAt least one caliber was detected as "
             "invalid.\nPlease contact the author about this problem!\n");
-  EXPECT_EQ(run.out, "Imported load 0: Unknown Cal, Sierra Gameking, 40 grn\n");
+  // The book keeps the repaired caliber, and the index is the one the next command reads.
+  EXPECT_EQ(run.out, "Imported load 3: Unknown Cal, Sierra Gameking, 40 grn\n");
+  LoadDatabase database(book());
+  ASSERT_EQ(database.readDatabase(), 4);
+  EXPECT_EQ(database.loadAt(3)->caliber.view(), "Unknown");
+  EXPECT_EQ(database.loadAt(3)->loadName.view(), "Mystery");
+  EXPECT_EQ(database.currentLoad(), database.loadAt(1));
 }
 
 TEST_F(CliLoads, RepairCountsAndSavesOnlyWhenSomethingChanged) {
