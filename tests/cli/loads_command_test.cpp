@@ -122,6 +122,32 @@ TEST_F(CliLoads, ImportStartsABookThatDoesNotExistYet) {
   EXPECT_EQ(readBytes(folder / "NEW.DAT").size(), 12u + 1100u);
 }
 
+TEST_F(CliLoads, AFileThatIsNoLoadBookIsNeitherReadNorWrittenOver) {
+  writeBytes(folder / "notes.txt", "Elk loads to try next season\n");
+  ASSERT_FALSE(exportLoad(folder / "one.BLD", load(".30-06", 180, "Elk")));
+  for (const std::string file : {"notes.txt", "one.BLD"}) {
+    SCOPED_TRACE(file);
+    const std::string before = readBytes(folder / file);
+    const std::string error = "Could not read " + file + ": not a load book";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"list"}, {"show", "0"}, {"import", "one.BLD"}, {"repair"}}) {
+      std::vector<std::string> args{"loads", "--db", file};
+      args.insert(args.end(), command.begin(), command.end());
+      expectRefused(runCli(args, folder.path()), error);
+    }
+    expectRefused(runCli({"print", "list", "--db", file, "--pdf", "list.pdf"}, folder.path()),
+                  error);
+    EXPECT_EQ(readBytes(folder / file), before);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "list.pdf"));
+
+  // An empty file holds no loads yet: an import starts the book in it.
+  writeBytes(folder / "EMPTY.DAT", "");
+  const CliRun run = runCli({"loads", "--db", "EMPTY.DAT", "import", "one.BLD"}, folder.path());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(readBytes(folder / "EMPTY.DAT").size(), 12u + 1100u);
+}
+
 TEST_F(CliLoads, AFileOfTheWrongSizeIsRefusedAndNothingWritten) {
   const std::string before = readBytes(book());
   for (const std::size_t size : {1099u, 1101u}) {
