@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <clocale>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,6 +14,33 @@ namespace {
 std::vector<std::pair<int, CommandSetup>>& registry() {
   static std::vector<std::pair<int, CommandSetup>> commands;
   return commands;
+}
+
+// The command path (such as "loads lsit") up to the first word that names no command of the
+// group before it, or nothing when every command word is known. CLI11 would only say that a
+// command is required.
+std::optional<std::string> unknownCommand(CLI::App& app, int argc, char** argv) {
+  CLI::App* group = &app;
+  std::string path;
+  for (int i = 1; i < argc; ++i) {
+    const std::string word = argv[i];
+    if (word == "--") break;
+    if (word.size() > 1 && word[0] == '-') {
+      // An option's value that follows it is no command word.
+      const CLI::Option* option = group->get_option_no_throw(word);
+      if (option != nullptr && option->get_type_size() != 0) ++i;
+      continue;
+    }
+    const auto commands = group->get_subcommands([](CLI::App*) { return true; });
+    if (commands.empty()) break;  // the words of a command itself
+    const auto known = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CLI::App* c) { return c->check_name(word); });
+    path += word;
+    if (known == commands.end()) return path;
+    group = *known;
+    path += ' ';
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -27,7 +56,8 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
 
   CLI::App app{"deadhold-cli: the Deadhold ballistics engine, load book and catalogues from the "
-               "command line"};
+               "command line",
+               "deadhold-cli"};
   app.require_subcommand(1);
   int exitStatus = kExitOk;
 
@@ -36,15 +66,11 @@ int main(int argc, char** argv) {
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (const auto& [rank, setup] : commands) setup(app, exitStatus);
 
-  // CLI11 would only say that a command is required; name the word it did not know.
-  if (argc > 1 && argv[1][0] != '-') {
-    const auto known = app.get_subcommands([](CLI::App*) { return true; });
-    const bool isKnown = std::any_of(known.begin(), known.end(),
-                                     [&](const CLI::App* c) { return c->check_name(argv[1]); });
-    if (!isKnown) {
-      std::cerr << "deadhold-cli: unknown command '" << argv[1] << "' (see deadhold-cli --help)\n";
-      return kExitRefused;
-    }
+  if (const auto unknown = unknownCommand(app, argc, argv)) {
+    const std::string group = unknown->substr(0, unknown->find_last_of(' ') + 1);
+    std::cerr << "deadhold-cli: unknown command '" << *unknown << "' (see deadhold-cli " << group
+              << "--help)\n";
+    return kExitRefused;
   }
 
   try {

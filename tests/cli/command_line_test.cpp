@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "cli/cli_runner.h"
 
 namespace deadhold::test {
@@ -10,6 +13,38 @@ TEST(CliCommandLine, UnknownCommandIsNamedInOneLine) {
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "deadhold-cli: unknown command 'nosuch' (see deadhold-cli --help)\n");
+}
+
+TEST(CliCommandLine, UnknownCommandOfAGroupIsNamedWithTheGroup) {
+  const struct {
+    std::vector<std::string> args;
+    const char* error;
+  } cases[] = {
+      {{"loads", "lsit"}, "unknown command 'loads lsit' (see deadhold-cli loads --help)"},
+      {{"loads", "--db", "BOOK.DAT", "frob", "0"},
+       "unknown command 'loads frob' (see deadhold-cli loads --help)"},
+      {{"calc", "speed"}, "unknown command 'calc speed' (see deadhold-cli calc --help)"},
+      {{"print", "graph", "--pdf", "g.pdf"},
+       "unknown command 'print graph' (see deadhold-cli print --help)"},
+      {{"components", "cases"},
+       "unknown command 'components cases' (see deadhold-cli components --help)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    const CliRun run = runCli(c.args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, std::string("deadhold-cli: ") + c.error + "\n");
+  }
+  // An option's value is not taken for a command.
+  const CliRun book = runCli({"loads", "--db", "NONE.DAT", "list"});
+  EXPECT_EQ(book.err, "deadhold-cli: Could not read NONE.DAT: No such file or directory\n");
+}
+
+TEST(CliCommandLine, HelpCallsTheProgramByItsName) {
+  const CliRun run = runCli({"loads", "list", "--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("Usage: deadhold-cli loads list [OPTIONS]"), std::string::npos) << run.out;
 }
 
 TEST(CliCommandLine, NoCommandIsRefusedAndHelpListsEveryGroup) {
