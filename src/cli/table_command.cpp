@@ -1,3 +1,4 @@
+#include <charconv>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -44,11 +45,24 @@ std::string csvTable(const TrajectoryTable& table, int step) {
   return text;
 }
 
+// CLI11's range check would call "ten" a value out of range.
+const CLI::Validator kStepCheck(
+    [](const std::string& text) -> std::string {
+      int step = 0;
+      const char* begin = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
+      const auto [end, error] = std::from_chars(begin, text.data() + text.size(), step);
+      if (error != std::errc() || end != text.data() + text.size())
+        return "'" + text + "' is not a whole number of yards";
+      if (step < 1 || step > 1000) return "'" + text + "' is not between 1 and 1000 yards";
+      return "";
+    },
+    "INT in [1 - 1000]");
+
 struct TableCommand {
   explicit TableCommand(CLI::App& command) : load(command) {
     command.add_option("--step", step, "list the rows whose range is a multiple of N yards")
         ->type_name("N")
-        ->check(CLI::Range(1, 1000))
+        ->check(kStepCheck)
         ->default_str("50");
     command.add_option("--format", format, "text: the range list; csv: every value with %.17g")
         ->check(CLI::IsMember({"text", "csv"}))

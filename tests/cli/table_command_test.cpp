@@ -39,7 +39,8 @@ TEST(CliTable, StepChoosesTheRowsAndDefaultsToFifty) {
                {{"table", "--step", "1"}, 1001},
                {{"table", "--step", "25"}, 41},
                {{"table", "--step", "300"}, 4},
-               {{"table", "--step", "1000"}, 2}};
+               {{"table", "--step", "1000"}, 2},
+               {{"table", "--step", "+500"}, 3}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.size() > 1 ? c.args[2] : "default");
     const std::vector<std::string> lines = splitLines(runCli(c.args).out);
@@ -115,6 +116,24 @@ TEST(CliTable, BadStepOrFormatIsRefusedInOneLine) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(splitLines(run.err).size(), 1u) << run.err;
+  }
+}
+
+TEST(CliTable, BadStepSaysWhatIsWrongWithIt) {
+  const struct {
+    const char* step;
+    const char* error;
+  } cases[] = {{"ten", "'ten' is not a whole number of yards"},
+               {"2.5", "'2.5' is not a whole number of yards"},
+               {"", "'' is not a whole number of yards"},
+               {"+", "'+' is not a whole number of yards"},
+               {"0", "'0' is not between 1 and 1000 yards"},
+               {"1001", "'1001' is not between 1 and 1000 yards"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.step);
+    const CliRun run = runCli({"table", "--step", c.step});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, std::string("deadhold-cli: --step: ") + c.error + "\n");
   }
 }
 
