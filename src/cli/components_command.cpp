@@ -1,3 +1,7 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -8,6 +12,16 @@
 namespace deadhold::cli {
 namespace {
 
+// Why a catalogue could not be read, as the system says it.
+std::string unreadableReason(const std::string& file) {
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) return std::strerror(EISDIR);
+  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  if (stream == nullptr) return std::strerror(errno);
+  std::fclose(stream);
+  return std::strerror(EIO);
+}
+
 // Prints a catalogue as its selection list orders it: one entry per line, fields separated by
 // one TAB (a primer without a lot number ends in a TAB).
 template <class List>
@@ -15,7 +29,8 @@ int listCatalogue(const std::string& file,
                   std::optional<List> (*read)(const std::filesystem::path&)) {
   const std::optional<List> list = read(file);
   if (!list) {
-    std::cerr << "deadhold-cli: cannot read the catalogue " << file << "\n";
+    std::cerr << "deadhold-cli: Could not read the catalogue " << file << ": "
+              << unreadableReason(file) << "\n";
     return kExitRefused;
   }
   for (const auto& entry : *list) {

@@ -38,7 +38,14 @@ TEST(CliComponents, NamedFileAndMissingFile) {
   const CliRun missing = runCli({"components", "bullets"}, folder.path());
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err, "deadhold-cli: cannot read the catalogue BULLETS.TXT\n");
+  EXPECT_EQ(missing.err,
+            "deadhold-cli: Could not read the catalogue BULLETS.TXT: No such file or directory\n");
+
+  std::filesystem::create_directory(folder / "POWDERS.TXT");
+  const CliRun folderGiven = runCli({"components", "powders"}, folder.path());
+  EXPECT_EQ(folderGiven.exitCode, 2);
+  EXPECT_EQ(folderGiven.err,
+            "deadhold-cli: Could not read the catalogue POWDERS.TXT: Is a directory\n");
 }
 
 TEST(CliComponents, StarterCataloguesListInFull) {
