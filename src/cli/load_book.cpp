@@ -36,6 +36,13 @@ std::unique_ptr<LoadDatabase> openBook(const std::string& file, bool mayBeNew) {
   return database;
 }
 
+bool writesOverTheBook(const std::string& output, const std::string& book) {
+  std::error_code error;
+  if (!std::filesystem::equivalent(output, book, error)) return false;
+  refuse("Could not write " + output + ": it is the load book itself, left as it was");
+  return true;
+}
+
 LoadRecord* loadNumbered(LoadDatabase& database, const std::string& text) {
   int index = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);

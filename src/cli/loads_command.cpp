@@ -98,6 +98,7 @@ int showLoad(const LoadsArguments& arguments) {
 }
 
 int exportNumbered(const LoadsArguments& arguments) {
+  if (writesOverTheBook(arguments.file, arguments.database)) return kExitRefused;
   return withNumberedLoad(arguments, [&arguments](const LoadRecord& load) {
     if (const auto failure = exportLoad(arguments.file, load)) {
       refuse(failure->error.message);

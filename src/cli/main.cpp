@@ -55,9 +55,10 @@ int main(int argc, char** argv) {
   using namespace deadhold::cli;
   std::setlocale(LC_ALL, "C");
 
-  CLI::App app{"deadhold-cli: the Deadhold ballistics engine, load book and catalogues from the "
-               "command line",
-               "deadhold-cli"};
+  CLI::App app{
+      "deadhold-cli: the Deadhold ballistics engine, load book and catalogues from the "
+      "command line",
+      "deadhold-cli"};
   app.require_subcommand(1);
   int exitStatus = kExitOk;
 

@@ -130,6 +130,7 @@ int printLoadListPages(const PrintArguments& arguments, PdfPrinterDialogs& dialo
 // program would have shown, and refuses when no page was written.
 template <class Printout>
 int printToPdf(const PrintArguments& arguments, Printout printout) {
+  if (writesOverTheBook(arguments.pdf, arguments.database)) return kExitRefused;
   int argc = 1;
   char name[] = "deadhold-cli";
   char* argv[] = {name, nullptr};

@@ -148,6 +148,17 @@ TEST_F(CliLoads, AFileThatIsNoLoadBookIsNeitherReadNorWrittenOver) {
   EXPECT_EQ(readBytes(folder / "EMPTY.DAT").size(), 12u + 1100u);
 }
 
+TEST_F(CliLoads, NothingIsWrittenOverTheBookItself) {
+  const std::string before = readBytes(book());
+  const std::string error =
+      "Could not write RELOADER.DAT: it is the load book itself, left as it was";
+  expectRefused(loads({"export", "0", "RELOADER.DAT"}), error);
+  expectRefused(loads({"--db", "./RELOADER.DAT", "export", "0", "RELOADER.DAT"}), error);
+  expectRefused(runCli({"print", "list", "--pdf", "RELOADER.DAT"}, folder.path()), error);
+  expectRefused(runCli({"print", "load", "--pdf", "RELOADER.DAT"}, folder.path()), error);
+  EXPECT_EQ(readBytes(book()), before);
+}
+
 TEST_F(CliLoads, AFileOfTheWrongSizeIsRefusedAndNothingWritten) {
   const std::string before = readBytes(book());
   for (const std::size_t size : {1099u, 1101u}) {
