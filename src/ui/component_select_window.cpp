@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "dialog_units.h"
+#include "keyboard_list.h"
 #include "record_text.h"
 
 namespace deadhold::ui {
@@ -16,7 +17,9 @@ ComponentSelectWindow::ComponentSelectWindow(const char* title,
                                              std::span<const ComponentColumn> columns,
                                              const std::vector<std::vector<std::string>>& rows,
                                              QWidget* parent)
-    : QDialog(parent), list_(new QTreeWidget(this)), select_(new QPushButton("Select", this)) {
+    : QDialog(parent),
+      list_(new KeyboardList<QTreeWidget>(this)),
+      select_(new QPushButton("Select", this)) {
   setFont(windowFont());
   setWindowTitle(title);
   list_->setObjectName("componentList");

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "dialog_units.h"
+#include "keyboard_list.h"
 #include "loadinfo/open_load_dialog.h"
 #include "record_text.h"
 
@@ -20,7 +21,7 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
     : QDialog(parent),
       dialog_(dialog),
       calibers_(new QComboBox(this)),
-      loads_(new QTreeWidget(this)) {
+      loads_(new KeyboardList<QTreeWidget>(this)) {
   setFont(windowFont());
   setWindowTitle(OpenLoadDialog::kTitle);
 

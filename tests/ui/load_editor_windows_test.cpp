@@ -192,6 +192,20 @@ class LoadEditorWindowsTest : public QObject {
     QCOMPARE(chosen.weight, std::string("168"));
   }
 
+  void keyboardAloneChoosesTheFirstRowWithOneDown() {
+    deadhold::testing::writeBytes(folder_->path() / "BULLETS.TXT",
+                                  "Sierra\t.308\t168\tHPBT MatchKing\t0.462\t0.253\n"
+                                  "Hornady\t.308\t150\tSST\t0.415\t0.226\n");
+    onNextModal<ComponentSelectWindow>([](ComponentSelectWindow& window) {
+      QTreeWidget& list = *window.list();
+      QTRY_COMPARE(QApplication::focusWidget(), &list);
+      QTest::keyClick(&list, Qt::Key_Down);
+      QTest::keyClick(&list, Qt::Key_Return);
+    });
+    const BulletEntry chosen = deadhold::ui::runComponentSelection<BulletEntry>(nullptr);
+    QCOMPARE(chosen.manufacturer, std::string("Hornady"));  // the catalogue is sorted
+  }
+
   void cancelEscapeAndTheCloseBoxChooseNothing() {
     deadhold::testing::writeBytes(folder_->path() / "PRIMERS.TXT", "CCI\tLR 200\n");
     for (int way = 0; way < 3; ++way) {

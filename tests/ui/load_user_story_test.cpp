@@ -235,6 +235,31 @@ class LoadUserStoryTest : public QObject {
     QVERIFY(!second.isVisible());
     QCOMPARE(database.currentLoad(), database.loadAt(1));  // Enter selects nothing
   }
+
+  void openLoadByKeyboardTakesTheFirstRowWithOneDown() {
+    TempFolder folder;
+    LoadDatabase database(folder / "RELOADER.DAT");
+    for (const char* name : {"First", "Second"}) {
+      LoadRecord load = deadhold::blankLoadRecord();
+      load.caliber.assign(".308");
+      load.loadName.assign(name);
+      database.addLoadCopy(load);
+    }
+    FakeDialogs dialogs;
+    deadhold::OpenLoadDialog browser(database, dialogs, folder.path(), {});
+    browser.open();
+    OpenLoadWindow window(browser);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTreeWidget& list = *window.loadList();
+    list.setFocus(Qt::TabFocusReason);  // as Tab from the caliber choice brings it
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.selectedItems().value(0), list.topLevelItem(0));
+    clickButton(window, "selectLoad");
+    QVERIFY(!window.isVisible());
+    QCOMPARE(database.currentLoad(), database.loadAt(0));
+  }
 };
 
 QTEST_MAIN(LoadUserStoryTest)
