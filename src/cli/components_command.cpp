@@ -8,6 +8,7 @@
 
 #include "command_registry.h"
 #include "components/component_list.h"
+#include "file_name_check.h"
 
 namespace deadhold::cli {
 namespace {
@@ -48,7 +49,9 @@ void addCatalogue(CLI::App& components, int& exitStatus, const char* name, const
                   std::optional<List> (*read)(const std::filesystem::path&)) {
   CLI::App* command = components.add_subcommand(name, description);
   auto file = std::make_shared<std::string>(fileName);
-  command->add_option("FILE", *file, "the catalogue to read")->default_str(fileName);
+  command->add_option("FILE", *file, "the catalogue to read")
+      ->default_str(fileName)
+      ->check(kFileNameCheck);
   command->callback([file, read, &exitStatus] { exitStatus = listCatalogue(*file, read); });
 }
 

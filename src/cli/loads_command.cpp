@@ -6,6 +6,7 @@
 #include "command_registry.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
+#include "file_name_check.h"
 #include "load_book.h"
 #include "loads/load_database.h"
 #include "loads/load_exchange.h"
@@ -155,7 +156,8 @@ void setupLoads(CLI::App& app, int& exitStatus) {
   loads->require_subcommand(1);
   loads->fallthrough();
   loads->add_option("--db", arguments->database, "the load book to use")
-      ->default_str(kDatabaseFileName);
+      ->default_str(kDatabaseFileName)
+      ->check(kFileNameCheck);
   loads->footer(
       "N is a load's 0-based index in the book's order, as `list` shows it. Errors are one line\n"
       "on standard error with exit status 2; nothing is written then.");
@@ -178,12 +180,16 @@ void setupLoads(CLI::App& app, int& exitStatus) {
 
   CLI::App* exportCommand = loads->add_subcommand("export", "Write load N as a .BLD file");
   exportCommand->add_option("N", arguments->index, "the load's index")->required();
-  exportCommand->add_option("FILE", arguments->file, "the .BLD file to write")->required();
+  exportCommand->add_option("FILE", arguments->file, "the .BLD file to write")
+      ->required()
+      ->check(kFileNameCheck);
   exportCommand->callback(run(&exportNumbered));
 
   CLI::App* importCommand =
       loads->add_subcommand("import", "Add the load of a .BLD file to the book and save it");
-  importCommand->add_option("FILE", arguments->file, "the .BLD file to read")->required();
+  importCommand->add_option("FILE", arguments->file, "the .BLD file to read")
+      ->required()
+      ->check(kFileNameCheck);
   importCommand->callback(run(&importFile));
 
   CLI::App* repair = loads->add_subcommand(

@@ -11,6 +11,7 @@
 #include "command_registry.h"
 #include "common/cformat.h"
 #include "engine/engine.h"
+#include "file_name_check.h"
 #include "load_book.h"
 #include "load_options.h"
 #include "pdf_printer_dialogs.h"
@@ -168,10 +169,12 @@ CLI::App* addPrintout(CLI::App& print, const char* name, const char* description
                       PrintArguments& arguments) {
   CLI::App* command = print.add_subcommand(name, description);
   command->add_option("--db", arguments.database, "the load book to use")
-      ->default_str(kDatabaseFileName);
+      ->default_str(kDatabaseFileName)
+      ->check(kFileNameCheck);
   command->add_option("--pdf", arguments.pdf, "the PDF file to write")
       ->type_name("OUT.pdf")
-      ->required();
+      ->required()
+      ->check(kFileNameCheck);
   return command;
 }
 

@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/safe_file_writer.h"
 #include "engine/engine.h"
+#include "file_name_check.h"
 #include "load_options.h"
 
 namespace deadhold::cli {
@@ -18,7 +19,8 @@ namespace {
 struct ReportCommand {
   explicit ReportCommand(CLI::App& command) : load(command) {
     command.add_option("-o,--out", out, "write the report to FILE instead of standard output")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(kFileNameCheck);
   }
 
   int run() const {

@@ -41,6 +41,27 @@ TEST(CliCommandLine, UnknownCommandOfAGroupIsNamedWithTheGroup) {
   EXPECT_EQ(book.err, "deadhold-cli: Could not read NONE.DAT: No such file or directory\n");
 }
 
+TEST(CliCommandLine, AnEmptyFileNameIsRefusedNamingTheArgument) {
+  const struct {
+    std::vector<std::string> args;
+    const char* argument;
+  } cases[] = {{{"report", "-o", ""}, "--out"},
+               {{"loads", "--db", "", "list"}, "--db"},
+               {{"loads", "export", "0", ""}, "FILE"},
+               {{"loads", "import", ""}, "FILE"},
+               {{"print", "list", "--pdf", ""}, "--pdf"},
+               {{"print", "report", "--db", "", "--pdf", "out.pdf"}, "--db"},
+               {{"components", "bullets", ""}, "FILE"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.argument);
+    const CliRun run = runCli(c.args);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, std::string("deadhold-cli: ") + c.argument +
+                           ": a file name is needed, not an empty text\n");
+  }
+}
+
 TEST(CliCommandLine, HelpCallsTheProgramByItsName) {
   const CliRun run = runCli({"loads", "list", "--help"});
   EXPECT_EQ(run.exitCode, 0);
