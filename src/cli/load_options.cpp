@@ -1,6 +1,7 @@
 #include "load_options.h"
 
 #include <ostream>
+#include <sstream>
 
 #include "ballistics/input_validation.h"
 #include "real_option.h"
@@ -39,8 +40,24 @@ bool LoadOptions::passRangeCheck(std::ostream& errors) const {
   if (unchecked_) return true;
   const std::string message = valueRangeErrorText(inputs_);
   if (message.empty()) return true;
-  errors << message << std::flush;
+  errors << "deadhold-cli: " << valueRangeErrorLine(message) << "\n" << std::flush;
   return false;
+}
+
+std::string valueRangeErrorLine(const std::string& messageText) {
+  // The opening sentence says only that values are invalid; the indented lines after the blank
+  // one name them.
+  const std::size_t blank = messageText.find("\n\n");
+  std::istringstream lines(blank == std::string::npos ? messageText : messageText.substr(blank));
+  std::string line = std::string(kValueRangeErrorTitle) + ":";
+  const char* separator = " ";
+  for (std::string item; std::getline(lines, item);) {
+    const std::size_t start = item.find_first_not_of(' ');
+    if (start == std::string::npos) continue;
+    line += separator + item.substr(start);
+    separator = "; ";
+  }
+  return line;
 }
 
 }  // namespace deadhold::cli
