@@ -1,5 +1,8 @@
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -43,6 +46,17 @@ std::optional<std::string> unknownCommand(CLI::App& app, int argc, char** argv) 
   return std::nullopt;
 }
 
+// Output that could not be written (a full disk behind a redirection) is a failure, not a
+// success that leaves a cut file.
+int checkedExit(int status) {
+  std::cout.flush();
+  const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
+  const int error = errno;
+  if (!failed) return status;
+  std::cerr << "deadhold-cli: Could not write standard output: " << std::strerror(error) << "\n";
+  return kExitRefused;
+}
+
 }  // namespace
 
 CommandRegistration::CommandRegistration(int rank, CommandSetup setup) {
@@ -84,5 +98,5 @@ int main(int argc, char** argv) {
     std::cerr << "deadhold-cli: " << e.what() << "\n";
     return kExitRefused;
   }
-  return exitStatus;
+  return checkedExit(exitStatus);
 }

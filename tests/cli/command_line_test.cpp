@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_runner.h"
+#include "support/temp_folder.h"
 
 namespace deadhold::test {
 namespace {
@@ -62,6 +66,31 @@ TEST(CliCommandLine, AnEmptyFileNameIsRefusedNamingTheArgument) {
   }
 }
 
+// Runs deadhold-cli with its standard output on a full device; answers its exit status and what
+// it said on standard error.
+std::pair<int, std::string> runIntoFullDevice(const std::string& arguments) {
+  const testing::TempFolder folder;
+  const std::string line = std::string("'") + DEADHOLD_CLI + "' " + arguments + " >/dev/full 2>'" +
+                           (folder / "err").string() + "'";
+  const int status = std::system(line.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::readBytes(folder / "err")};
+}
+
+TEST(CliCommandLine, OutputThatCannotBeWrittenIsAFailure) {
+  const std::string primers = std::string(DEADHOLD_RESOURCES_DIR) + "/PRIMERS.TXT";
+  for (const std::string& arguments : {std::string("convert 100 m"), std::string("table --step 1"),
+                                       "components primers " + primers}) {
+    SCOPED_TRACE(arguments);
+    const auto [status, err] = runIntoFullDevice(arguments);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err, "deadhold-cli: Could not write standard output: No space left on device\n");
+  }
+  // A command refused for its own reason says only that.
+  const auto [status, err] = runIntoFullDevice("loads --db NONE.DAT list");
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(err, "deadhold-cli: Could not read NONE.DAT: No such file or directory\n");
+}
+
 TEST(CliCommandLine, HelpCallsTheProgramByItsName) {
   const CliRun run = runCli({"loads", "list", "--help"});
   EXPECT_EQ(run.exitCode, 0);
@@ -72,8 +101,8 @@ TEST(CliCommandLine, NoCommandIsRefusedAndHelpListsEveryGroup) {
   EXPECT_EQ(runCli({}).exitCode, 2);
   const CliRun help = runCli({"--help"});
   EXPECT_EQ(help.exitCode, 0);
-  for (const char* command : {"table", "dhr", "report", "loads", "components", "bc", "calc",
-                              "taylor", "convert"})
+  for (const char* command :
+       {"table", "dhr", "report", "loads", "components", "bc", "calc", "taylor", "convert"})
     EXPECT_NE(help.out.find(command), std::string::npos) << command;
 }
 
