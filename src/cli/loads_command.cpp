@@ -158,9 +158,11 @@ void setupLoads(CLI::App& app, int& exitStatus) {
   loads->add_option("--db", arguments->database, "the load book to use")
       ->default_str(kDatabaseFileName)
       ->check(kFileNameCheck);
+  // Every command's help shows it too, so that --db is found from there.
   loads->footer(
-      "N is a load's 0-based index in the book's order, as `list` shows it. Errors are one line\n"
-      "on standard error with exit status 2; nothing is written then.");
+      "The book is RELOADER.DAT in the current folder unless --db FILE, before or after the\n"
+      "command, names another. N is a load's 0-based index in the book's order, as `list` shows\n"
+      "it. Errors are one line on standard error with exit status 2; nothing is written then.");
 
   const auto run = [arguments, &exitStatus](int (*command)(const LoadsArguments&)) {
     return [arguments, &exitStatus, command] { exitStatus = command(*arguments); };

@@ -95,6 +95,11 @@ TEST(CliCommandLine, HelpCallsTheProgramByItsName) {
   const CliRun run = runCli({"loads", "list", "--help"});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_NE(run.out.find("Usage: deadhold-cli loads list [OPTIONS]"), std::string::npos) << run.out;
+  // The book's option belongs to the group, yet each command's help tells of it.
+  for (const char* command : {"list", "show", "export", "import", "repair"}) {
+    const CliRun help = runCli({"loads", command, "--help"});
+    EXPECT_NE(help.out.find("unless --db FILE"), std::string::npos) << command;
+  }
 }
 
 TEST(CliCommandLine, NoCommandIsRefusedAndHelpListsEveryGroup) {
