@@ -56,9 +56,10 @@ TEST(CliCommandLine, AnEmptyFileNameIsRefusedNamingTheArgument) {
                {{"print", "list", "--pdf", ""}, "--pdf"},
                {{"print", "report", "--db", "", "--pdf", "out.pdf"}, "--db"},
                {{"components", "bullets", ""}, "FILE"}};
+  const testing::TempFolder folder;  // where a failing refusal would write
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + c.argument);
-    const CliRun run = runCli(c.args);
+    const CliRun run = runCli(c.args, folder.path());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, std::string("deadhold-cli: ") + c.argument +

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_runner.h"
+#include "support/temp_folder.h"
 
 namespace deadhold::test {
 namespace {
@@ -51,13 +52,14 @@ TEST(CliLoadOptions, OutOfRangeValuesGiveTheCombinedRangeMessage) {
             "Altitude must be between -100 and 20000\n");
 
   // Every command that computes, the printed report too, says it in the same line.
+  const testing::TempFolder folder;  // where a failing refusal would write
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"dhr", "--bc", "0.0219"},
         {"report", "--bc", "0.0219"},
         {"taylor", "--caliber", "0.277", "--bc", "0.0219"},
         {"print", "report", "--bc", "0.0219", "--pdf", "out.pdf"}}) {
     SCOPED_TRACE(args[0]);
-    const CliRun one = runCli(args);
+    const CliRun one = runCli(args, folder.path());
     EXPECT_EQ(one.exitCode, 2);
     EXPECT_EQ(one.out, "");
     EXPECT_EQ(one.err,
