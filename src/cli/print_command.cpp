@@ -210,8 +210,14 @@ void setupPrint(CLI::App& app, int& exitStatus) {
   CLI::App* loadCommand =
       addPrintout(*print, "load",
                   "The Load Information \"Print\" of load N (or of the current load)", *arguments);
+  // An empty index would pass for no --load at all, and print the current load instead.
   loadCommand->add_option("--load", arguments->index, "the load's 0-based index in the book")
-      ->type_name("N");
+      ->type_name("N")
+      ->check(CLI::Validator(
+          [](const std::string& text) -> std::string {
+            return text.empty() ? "a load's index (0, 1, ...) is needed, not an empty text" : "";
+          },
+          ""));
   loadCommand->footer(
       "The full report when the load's ballistic values lie in the Ballistics Calculator's\n"
       "ranges. Otherwise the program would ask whether to print without the ballistics data;\n"

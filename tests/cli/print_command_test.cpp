@@ -175,6 +175,13 @@ TEST_F(CliPrint, ANamedLoadIsPrintedAndAMissingOneRefused) {
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.err, "deadhold-cli: no load 3: the load book holds 3 loads\n");
   EXPECT_FALSE(std::filesystem::exists(folder / "other.pdf"));
+
+  // An empty index is no index, not a call for the current load.
+  run = print({"load", "--load", "", "--pdf", "other.pdf"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err,
+            "deadhold-cli: --load: a load's index (0, 1, ...) is needed, not an empty text\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "other.pdf"));
 }
 
 TEST_F(CliPrint, TheListHasFourteenLoadsToAPage) {
