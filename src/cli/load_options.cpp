@@ -1,7 +1,6 @@
 #include "load_options.h"
 
 #include <ostream>
-#include <sstream>
 
 #include "ballistics/input_validation.h"
 #include "real_option.h"
@@ -40,24 +39,8 @@ bool LoadOptions::passRangeCheck(std::ostream& errors) const {
   if (unchecked_) return true;
   const std::string message = valueRangeErrorText(inputs_);
   if (message.empty()) return true;
-  errors << "deadhold-cli: " << valueRangeErrorLine(message) << "\n" << std::flush;
+  errors << message << std::flush;
   return false;
-}
-
-std::string valueRangeErrorLine(const std::string& messageText) {
-  // The opening sentence says only that values are invalid; the indented lines after the blank
-  // one name them.
-  const std::size_t blank = messageText.find("\n\n");
-  std::istringstream lines(blank == std::string::npos ? messageText : messageText.substr(blank));
-  std::string line = std::string(kValueRangeErrorTitle) + ":";
-  const char* separator = " ";
-  for (std::string item; std::getline(lines, item);) {
-    const std::size_t start = item.find_first_not_of(' ');
-    if (start == std::string::npos) continue;
-    line += separator + item.substr(start);
-    separator = "; ";
-  }
-  return line;
 }
 
 }  // namespace deadhold::cli

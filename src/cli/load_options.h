@@ -23,8 +23,7 @@ class LoadOptions {
   const std::string& label() const { return label_; }
 
   // The Ballistics Calculator's range check (skipped with --unchecked). On failure writes the
-  // "Value Range Error" in one line to `errors` and answers false; the command then exits
-  // refused.
+  // "Value Range Error" text to `errors` and answers false; the command then exits refused.
   bool passRangeCheck(std::ostream& errors) const;
 
  private:
@@ -32,9 +31,5 @@ class LoadOptions {
   std::string label_;
   bool unchecked_ = false;
 };
-
-// The "Value Range Error" message text in one line: its title and the values it names,
-// separated by semicolons ("Value Range Error: Velocity must be between 500 and 4500; ...").
-std::string valueRangeErrorLine(const std::string& messageText);
 
 }  // namespace deadhold::cli

@@ -149,9 +149,7 @@ int printToPdf(const PrintArguments& arguments, Printout printout) {
   // Each message once: the page repeats its own at every Re-Compute of the printout.
   std::set<std::string> said;
   for (const auto& message : dialogs.messages()) {
-    const std::string line = message.title == kValueRangeErrorTitle
-                                 ? valueRangeErrorLine(message.text)
-                                 : MessageCollector::oneLine(message);
+    const std::string line = MessageCollector::oneLine(message);
     if (message.title != kPrintWithoutBallisticsTitle && said.insert(line).second)
       std::cerr << "deadhold-cli: " << line << "\n";
   }

@@ -42,28 +42,30 @@ TEST(CliLoadOptions, OutOfRangeValuesGiveTheCombinedRangeMessage) {
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
-            "deadhold-cli: Value Range Error: "
-            "Ballistic Coeff must be between 0.022 and 5.00; "
-            "Bullet Weight must be between 1 and 900; "
-            "Velocity must be between 500 and 4500; "
-            "Target Distance must be between 50 and 1000; "
-            "Scope Height must be between 0.001 and 6.000; "
-            "Temperature must be between -60 and 120; "
-            "Altitude must be between -100 and 20000\n");
+            "The Following Values are invalid and must be\n"
+            "corrected before the ballistics can be calculated:\n\n"
+            "   Ballistic Coeff must be between 0.022 and 5.00\n"
+            "   Bullet Weight must be between 1 and 900\n"
+            "   Velocity must be between 500 and 4500\n"
+            "   Target Distance must be between 50 and 1000\n"
+            "   Scope Height must be between 0.001 and 6.000\n"
+            "   Temperature must be between -60 and 120\n"
+            "   Altitude must be between -100 and 20000\n");
 
-  // Every command that computes, the printed report too, says it in the same line.
+  // Every command that computes from the load options says it in the same words.
   const testing::TempFolder folder;  // where a failing refusal would write
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"dhr", "--bc", "0.0219"},
         {"report", "--bc", "0.0219"},
-        {"taylor", "--caliber", "0.277", "--bc", "0.0219"},
-        {"print", "report", "--bc", "0.0219", "--pdf", "out.pdf"}}) {
+        {"taylor", "--caliber", "0.277", "--bc", "0.0219"}}) {
     SCOPED_TRACE(args[0]);
     const CliRun one = runCli(args, folder.path());
     EXPECT_EQ(one.exitCode, 2);
     EXPECT_EQ(one.out, "");
     EXPECT_EQ(one.err,
-              "deadhold-cli: Value Range Error: Ballistic Coeff must be between 0.022 and 5.00\n");
+              "The Following Values are invalid and must be\n"
+              "corrected before the ballistics can be calculated:\n\n"
+              "   Ballistic Coeff must be between 0.022 and 5.00\n");
   }
 }
 
