@@ -34,6 +34,11 @@ EntryWindow::EntryWindow(const EntryWindowTexts& texts, bool acceptEnabled,
   });
   connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // The dialog opens to be typed into: the cursor starts in the field, and Tab goes on to the
+  // buttons in the order they stand.
+  setTabOrder(field, accept_);
+  setTabOrder(accept_, cancel);
+  field->setFocus();
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -207,6 +207,31 @@ class BallisticsPageWidgetTest : public QObject {
     QCOMPARE(listedRows(), 21);
   }
 
+  void theValueDialogsOpenWithTheCursorInTheirField() {
+    openBallisticsTab(dialogs_);
+    QStringList focused;
+    const auto noteFocus = [&focused](deadhold::ui::EntryWindow& window) {
+      const bool active =
+          QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+      const QWidget* focus = QApplication::focusWidget();
+      focused << (active && focus != nullptr ? focus->objectName() : QString("inactive"));
+    };
+    onNextModal<deadhold::ui::EntryWindow>([&](deadhold::ui::EntryWindow& window) {
+      noteFocus(window);
+      window.reject();
+    });
+    QTest::mouseClick(&child<QPushButton>("calculateDhr"), Qt::LeftButton);
+    onNextModal<deadhold::ui::EntryWindow>([&](deadhold::ui::EntryWindow& window) {
+      noteFocus(window);
+      // Without a caliber the table still opens.
+      onNextModal<deadhold::ui::TaylorKoTableWindow>(
+          [](deadhold::ui::TaylorKoTableWindow& table) { table.reject(); });
+      window.reject();
+    });
+    QTest::mouseClick(&child<QPushButton>("taylorKo"), Qt::LeftButton);
+    QCOMPARE(focused, QStringList({"entry", "entry"}));
+  }
+
   void cancellingTheKillZoneChangesNothing() {
     openBallisticsTab(dialogs_);
     onNextModal<deadhold::ui::EntryWindow>([](deadhold::ui::EntryWindow& window) {
