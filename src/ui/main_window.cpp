@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -119,6 +120,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   application_.destroyPages();
   showPages();
   event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The pages lie beside the tab widget, not in it, so Ctrl+Tab and Ctrl+Shift+Tab pressed in a
+  // page would end here unseen: hand them to the tabs, which turn to the next or previous page.
+  const bool tabKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (tabKey && (event->modifiers() & Qt::ControlModifier)) {
+    QCoreApplication::sendEvent(tabs_, event);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void MainWindow::selectTab(int tab) {

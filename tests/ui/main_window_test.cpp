@@ -215,6 +215,26 @@ class MainWindowTest : public QObject {
     QVERIFY(dialogs_.messages.empty());
   }
 
+  void ctrlTabInsideAPageTurnsTheTabs() {
+    writeBook(folder_->path() / "RELOADER.DAT", {sierraLoad(130)});
+    auto application = makeApplication();
+    MainWindow window(*application);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(shownPage(window), window.page(0));
+    auto* openLoad = window.page(0)->findChild<QPushButton*>("openLoad");
+    openLoad->setFocus();
+    QTest::keyClick(openLoad, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window.tabs()->currentIndex(), 1);
+    QTRY_COMPARE(shownPage(window), window.page(1));
+    auto* velocity = window.page(1)->findChild<QLineEdit*>("muzzleVelocity");
+    velocity->setFocus();
+    QTest::keyClick(velocity, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(window.tabs()->currentIndex(), 0);
+    QTRY_COMPARE(shownPage(window), window.page(0));
+    QVERIFY(dialogs_.messages.empty());
+  }
+
   void theLoadBookIsWrittenOnceWhenTheWindowCloses() {
     const auto book = folder_->path() / "RELOADER.DAT";
     writeBook(book, {sierraLoad(130)});
