@@ -47,6 +47,9 @@ CalculatorForm::CalculatorForm(QDialog& dialog, const std::vector<const char*>& 
   auto* returnButton = new QPushButton(QString::fromUtf8(returnCaption), &dialog);
   returnButton->setObjectName("returnButton");
   QObject::connect(returnButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+  // Tab runs down the form as it stands: the fields, then the buttons.
+  QWidget::setTabOrder(results_.empty() ? inputs_.back() : results_.back(), computeButton_);
+  QWidget::setTabOrder(computeButton_, returnButton);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

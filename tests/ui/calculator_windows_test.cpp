@@ -35,6 +35,7 @@ QPushButton* button(QWidget& window, const char* name) {
 // Replaces what the user sees in a field by typing, one keystroke at a time.
 void retype(QWidget& window, const char* name, const QString& text) {
   QLineEdit* edit = field(window, name);
+  edit->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
   QTest::keyClicks(edit, text);
@@ -51,6 +52,18 @@ void enterShot(QWidget& window, const char* weight, const char* muzzle, const ch
   retype(window, "input0", weight);
   retype(window, "input1", muzzle);
   retype(window, "input2", at100);
+}
+
+// The names of the widgets Tab visits, in its order, starting at `first`.
+QStringList tabOrder(QWidget& first) {
+  QStringList names;
+  QWidget* widget = &first;
+  do {
+    if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
+      names << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget != &first);
+  return names;
 }
 
 void showAndWait(QWidget& window) {
@@ -115,6 +128,19 @@ class CalculatorWindowsTest : public QObject {
     QTest::mouseClick(button(*window, "computeButton"), Qt::LeftButton);
     QCOMPARE(field(*window, "result0")->text(), QString("2998"));
     saveWindowGrab(*window, "energy");
+  }
+
+  void tabRunsDownTheFormThenAlongTheButtons() {
+    auto recoil = SmallCalculatorWindow::recoil(nullptr);
+    QCOMPARE(tabOrder(*field(*recoil, "input0")),
+             QStringList({"input0", "input1", "input2", "input3", "result0", "result1",
+                          "computeButton", "returnButton"}));
+    FakeDialogs dialogs;
+    Engine engine;
+    BcCalcWindow coefficient(engine, dialogs);
+    QCOMPARE(tabOrder(*field(coefficient, "input0")),
+             QStringList({"input0", "input1", "input2", "result0", "computeButton",
+                          "returnButton"}));
   }
 
   void recoilShowsBothResults() {
