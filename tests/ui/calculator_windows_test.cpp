@@ -138,9 +138,9 @@ class CalculatorWindowsTest : public QObject {
     FakeDialogs dialogs;
     Engine engine;
     BcCalcWindow coefficient(engine, dialogs);
-    QCOMPARE(tabOrder(*field(coefficient, "input0")),
-             QStringList({"input0", "input1", "input2", "result0", "computeButton",
-                          "returnButton"}));
+    QCOMPARE(
+        tabOrder(*field(coefficient, "input0")),
+        QStringList({"input0", "input1", "input2", "result0", "computeButton", "returnButton"}));
   }
 
   void recoilShowsBothResults() {
