@@ -94,6 +94,8 @@ void MainWindow::createAboutEntries() {
   // for it instead: at the end of the tab strip, and in the tab strip's context menu.
   auto* about = new QAction(applicationIcon(), kAboutCommand, this);
   about->setToolTip(kAboutCaption);
+  // A button shows no access key of its own: the command's Alt+A is kept for the whole window.
+  about->setShortcut(QKeySequence::mnemonic(kAboutCommand));
   connect(about, &QAction::triggered, this, &MainWindow::showAbout);
   auto* button = new QToolButton(tabs_);
   button->setObjectName("aboutButton");

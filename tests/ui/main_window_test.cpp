@@ -302,6 +302,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(caption, QString("About Deadhold"));
     QCOMPARE(version, QString("Deadhold Version 1.6"));
   }
+
+  void altAOpensAboutFromAnyPage() {
+    auto application = makeApplication();
+    MainWindow window(*application);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(shownPage(window), window.page(0));
+    QString caption;
+    QTimer::singleShot(0, [&] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        caption = dialog->windowTitle();
+        dialog->reject();
+      }
+    });
+    auto* newLoad = window.page(0)->findChild<QPushButton*>("newLoad");
+    newLoad->setFocus();
+    QTest::keyClick(newLoad, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(caption, QString("About Deadhold"));
+  }
 };
 
 QTEST_MAIN(MainWindowTest)
