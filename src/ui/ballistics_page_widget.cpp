@@ -14,6 +14,7 @@
 #include "ballistics/ballistics_page.h"
 #include "ballistics/ballistics_page_texts.h"
 #include "dialog_units.h"
+#include "keyboard_list.h"
 #include "limited_line_edit.h"
 #include "range_list_model.h"
 #include "surface/qpainter_surface.h"
@@ -124,7 +125,7 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
 
 void BallisticsPageWidget::createList(const DialogUnits& units) {
   listModel_ = new RangeListModel(this);
-  list_ = new QTreeView(this);
+  list_ = new KeyboardList<QTreeView>(this);
   list_->setObjectName("rangeList");
   list_->setModel(listModel_);
   list_->setGeometry(units.rect(0, kListTop, 296, 231 - kListTop));

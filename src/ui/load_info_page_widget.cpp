@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "dialog_units.h"
+#include "keyboard_list.h"
 #include "loadinfo/load_info_page.h"
 #include "surface/qpainter_surface.h"
 
@@ -85,7 +86,7 @@ void LoadInfoPageWidget::createFields(const DialogUnits& units) {
 }
 
 void LoadInfoPageWidget::createShotList(const DialogUnits& units) {
-  shotList_ = new QTreeWidget(this);
+  shotList_ = new KeyboardList<QTreeWidget>(this);
   shotList_->setObjectName("shotList");
   shotList_->setGeometry(units.rect(0, 143, 161, 88));
   shotList_->setColumnCount(static_cast<int>(kShotListColumns.size()));

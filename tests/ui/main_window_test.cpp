@@ -235,6 +235,26 @@ class MainWindowTest : public QObject {
     QVERIFY(dialogs_.messages.empty());
   }
 
+  void theFirstDownInAPageListHighlightsItsFirstRow() {
+    writeBook(folder_->path() / "RELOADER.DAT", {sierraLoad(130)});
+    auto application = makeApplication();
+    MainWindow window(*application);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(shownPage(window), window.page(0));
+    auto* shots = window.page(0)->findChild<QTreeWidget*>("shotList");
+    shots->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(shots, Qt::Key_Down);
+    QCOMPARE(shots->currentIndex().row(), 0);
+    window.tabs()->setCurrentIndex(1);
+    QTRY_COMPARE(shownPage(window), window.page(1));
+    auto* ranges = window.page(1)->findChild<QTreeView*>("rangeList");
+    QTRY_VERIFY(ranges->model()->rowCount() > 0);
+    ranges->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(ranges, Qt::Key_Down);
+    QCOMPARE(ranges->currentIndex().row(), 0);
+  }
+
   void theLoadBookIsWrittenOnceWhenTheWindowCloses() {
     const auto book = folder_->path() / "RELOADER.DAT";
     writeBook(book, {sierraLoad(130)});
