@@ -40,6 +40,16 @@ using deadhold::ui::ShotStringWindow;
 
 namespace {
 
+// "First" and "Second", both .308, so that the browser lists both under one caliber.
+void addTwoLoadsOfOneCaliber(LoadDatabase& database) {
+  for (const char* name : {"First", "Second"}) {
+    LoadRecord load = deadhold::blankLoadRecord();
+    load.caliber.assign(".308");
+    load.loadName.assign(name);
+    database.addLoadCopy(load);
+  }
+}
+
 void clickButton(QWidget& parent, const char* name) {
   auto* button = parent.findChild<QPushButton*>(name);
   QVERIFY2(button, name);
@@ -201,12 +211,7 @@ class LoadUserStoryTest : public QObject {
   void openLoadKeepsTheRowAfterAClickOnEmptySpaceAndClosesOnEnter() {
     TempFolder folder;
     LoadDatabase database(folder / "RELOADER.DAT");
-    for (const char* name : {"First", "Second"}) {
-      LoadRecord load = deadhold::blankLoadRecord();
-      load.caliber.assign(".308");
-      load.loadName.assign(name);
-      database.addLoadCopy(load);
-    }
+    addTwoLoadsOfOneCaliber(database);
     FakeDialogs dialogs;
     const std::filesystem::path start = folder.path();
     deadhold::OpenLoadDialog browser(database, dialogs, start, {});
@@ -239,12 +244,7 @@ class LoadUserStoryTest : public QObject {
   void openLoadByKeyboardTakesTheFirstRowWithOneDown() {
     TempFolder folder;
     LoadDatabase database(folder / "RELOADER.DAT");
-    for (const char* name : {"First", "Second"}) {
-      LoadRecord load = deadhold::blankLoadRecord();
-      load.caliber.assign(".308");
-      load.loadName.assign(name);
-      database.addLoadCopy(load);
-    }
+    addTwoLoadsOfOneCaliber(database);
     FakeDialogs dialogs;
     deadhold::OpenLoadDialog browser(database, dialogs, folder.path(), {});
     browser.open();

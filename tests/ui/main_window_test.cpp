@@ -77,6 +77,13 @@ QWidget* shownPage(MainWindow& window) {
   return shown;
 }
 
+// Shows the window and waits for its first paint to bring up the Load Information page.
+void showFirstPage(MainWindow& window) {
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTRY_COMPARE(shownPage(window), window.page(0));
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -219,9 +226,7 @@ class MainWindowTest : public QObject {
     writeBook(folder_->path() / "RELOADER.DAT", {sierraLoad(130)});
     auto application = makeApplication();
     MainWindow window(*application);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(shownPage(window), window.page(0));
+    showFirstPage(window);
     auto* openLoad = window.page(0)->findChild<QPushButton*>("openLoad");
     openLoad->setFocus();
     QTest::keyClick(openLoad, Qt::Key_Tab, Qt::ControlModifier);
@@ -239,9 +244,7 @@ class MainWindowTest : public QObject {
     writeBook(folder_->path() / "RELOADER.DAT", {sierraLoad(130)});
     auto application = makeApplication();
     MainWindow window(*application);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(shownPage(window), window.page(0));
+    showFirstPage(window);
     auto* shots = window.page(0)->findChild<QTreeWidget*>("shotList");
     shots->setFocus(Qt::TabFocusReason);
     QTest::keyClick(shots, Qt::Key_Down);
