@@ -211,11 +211,7 @@ void setupPrint(CLI::App& app, int& exitStatus) {
   // An empty index would pass for no --load at all, and print the current load instead.
   loadCommand->add_option("--load", arguments->index, "the load's 0-based index in the book")
       ->type_name("N")
-      ->check(CLI::Validator(
-          [](const std::string& text) -> std::string {
-            return text.empty() ? "a load's index (0, 1, ...) is needed, not an empty text" : "";
-          },
-          ""));
+      ->check(nonEmptyValue("a load's index (0, 1, ...)"));
   loadCommand->footer(
       "The full report when the load's ballistic values lie in the Ballistics Calculator's\n"
       "ranges. Otherwise the program would ask whether to print without the ballistics data;\n"
