@@ -6,7 +6,7 @@ namespace deadhold {
 
 void KillZoneDialog::setFieldText(std::string text) {
   fieldText_ = std::move(text);
-  value_ = static_cast<float>(parseDecimal(fieldText_));
+  value_ = parseStoredDecimal(fieldText_);
   okEnabled_ = value_ > 0;
 }
 

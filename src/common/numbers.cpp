@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace deadhold {
@@ -40,7 +41,13 @@ double parseDecimal(std::string_view text) {
     }
   }
   const std::string prefix(text.substr(start, i - start));
-  return std::strtod(prefix.c_str(), nullptr);
+  const double value = std::strtod(prefix.c_str(), nullptr);
+  return std::isinf(value) ? 0.0 : value;
+}
+
+float parseStoredDecimal(std::string_view text) {
+  const double value = parseDecimal(text);
+  return std::fabs(value) > std::numeric_limits<float>::max() ? 0.0f : static_cast<float>(value);
 }
 
 int parseWholeNumber(std::string_view text) {

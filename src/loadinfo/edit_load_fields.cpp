@@ -85,7 +85,7 @@ std::string editLoadFieldText(const LoadRecord& load, EditLoadField field) {
 void takeEditLoadField(LoadRecord& load, EditLoadField field, std::string_view text) {
   const FieldInfo& entry = info(field);
   if (entry.numberFormat) {
-    load.*entry.number = static_cast<float>(parseDecimal(text));
+    load.*entry.number = parseStoredDecimal(text);
     return;
   }
   std::visit([&load, text](auto member) { (load.*member).assign(text); }, entry.text);

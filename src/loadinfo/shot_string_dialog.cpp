@@ -145,7 +145,7 @@ void ShotStringDialog::typeText(ShotStringField field, std::string typed) {
       ShotRecord* shot = editedShot();
       if (!shot) return;
       float& coordinate = field == ShotStringField::xDistance ? shot->shotX : shot->shotY;
-      coordinate = static_cast<float>(parseDecimal(value));
+      coordinate = parseStoredDecimal(value);
       shot->shotRadius = radiusOf(shot->shotX, shot->shotY);
       shot->shotPlaced = 1;
       text(ShotStringField::radius) = distanceText(shot->shotRadius);
@@ -155,7 +155,7 @@ void ShotStringDialog::typeText(ShotStringField field, std::string typed) {
     case ShotStringField::velocity: {
       ShotRecord* shot = editedShot();
       if (!shot) return;
-      shot->shotVelocity = static_cast<float>(parseDecimal(value));
+      shot->shotVelocity = parseStoredDecimal(value);
       computeGroupSize();
       return;
     }
@@ -169,7 +169,7 @@ void ShotStringDialog::typeText(ShotStringField field, std::string typed) {
       load_.temperature = static_cast<float>(parseWholeNumber(value));
       return;
     case ShotStringField::scopeHeight:
-      load_.scopeHeight = static_cast<float>(parseDecimal(value));
+      load_.scopeHeight = parseStoredDecimal(value);
       return;
     case ShotStringField::wind:
       load_.wind.assign(value);
