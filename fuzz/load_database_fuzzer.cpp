@@ -1,6 +1,7 @@
 // RELOADER.DAT from any bytes: read it, write it back, read that again. Every record read is a
 // slice of the file (zero-completed, its link emptied), the second read gives the same records
-// byte for byte with the same current load, and a second write gives the same file.
+// byte for byte with the same current load, and a second write gives the same file. A file that
+// is no load book reads no loads and is never written over.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -56,7 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   LoadDatabase first(file);
   const int count = first.readDatabase();
-  require(!first.readProblem(), "a regular file is always read");
+  if (!isLoadBook(input)) {
+    require(count == 0 && first.fileIsNoLoadBook() && first.readProblem(),
+            "a file that is no load book is refused");
+    first.addLoadCopy(LoadRecord{});
+    require(first.writeDatabase() && readWholeFile(file) == input,
+            "a file that is no load book is never written over");
+    return 0;
+  }
+  require(!first.readProblem(), "a regular load book is always read");
   require(first.fileWasRead(), "a file read is marked so");
   require(count == first.loadCount(), "the count read is the number of loads");
   std::vector<std::string> expected = recordsInFile(input);

@@ -1,6 +1,3 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -13,25 +10,15 @@
 namespace deadhold::cli {
 namespace {
 
-// Why a catalogue could not be read, as the system says it.
-std::string unreadableReason(const std::string& file) {
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) return std::strerror(EISDIR);
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
-  if (stream == nullptr) return std::strerror(errno);
-  std::fclose(stream);
-  return std::strerror(EIO);
-}
-
 // Prints a catalogue as its selection list orders it: one entry per line, fields separated by
 // one TAB (a primer without a lot number ends in a TAB).
 template <class List>
 int listCatalogue(const std::string& file,
-                  std::optional<List> (*read)(const std::filesystem::path&)) {
-  const std::optional<List> list = read(file);
+                  std::optional<List> (*read)(const std::filesystem::path&, std::string*)) {
+  std::string whyNot;
+  const std::optional<List> list = read(file, &whyNot);
   if (!list) {
-    std::cerr << "deadhold-cli: Could not read the catalogue " << file << ": "
-              << unreadableReason(file) << "\n";
+    std::cerr << "deadhold-cli: Could not read the catalogue " << file << ": " << whyNot << "\n";
     return kExitRefused;
   }
   for (const auto& entry : *list) {
@@ -46,7 +33,7 @@ int listCatalogue(const std::string& file,
 template <class List>
 void addCatalogue(CLI::App& components, int& exitStatus, const char* name, const char* fileName,
                   const char* description,
-                  std::optional<List> (*read)(const std::filesystem::path&)) {
+                  std::optional<List> (*read)(const std::filesystem::path&, std::string*)) {
   CLI::App* command = components.add_subcommand(name, description);
   auto file = std::make_shared<std::string>(fileName);
   command->add_option("FILE", *file, "the catalogue to read")

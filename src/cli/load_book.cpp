@@ -1,7 +1,6 @@
 #include "load_book.h"
 
 #include <charconv>
-#include <filesystem>
 #include <iostream>
 
 #include "common/cformat.h"
@@ -21,16 +20,6 @@ std::unique_ptr<LoadDatabase> openBook(const std::string& file, bool mayBeNew) {
   }
   if (!database->fileWasRead() && !mayBeNew) {
     refuse("Could not read " + file + ": No such file or directory");
-    return nullptr;
-  }
-  // Any file reads as some book, but --db may name the wrong file by mistake: one whose head
-  // the program never wrote is left alone rather than listed as loads or written over.
-  std::error_code sizeError;
-  const auto size = std::filesystem::file_size(file, sizeError);
-  const bool hasBytes = database->fileWasRead() && !sizeError && size > 0;
-  const DatabaseHeader& header = database->header();
-  if (hasBytes && (header.format != 1 || header.reserved != 0)) {
-    refuse("Could not read " + file + ": not a load book");
     return nullptr;
   }
   return database;

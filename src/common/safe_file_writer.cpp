@@ -1,20 +1,10 @@
 #include "common/safe_file_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <system_error>
-
 namespace deadhold {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
 constexpr int kNameAttempts = 100;
-
-std::string reasonOf(int error) { return std::strerror(error); }
 
 // A link is followed so that the file it names is replaced and the link survives.
 std::filesystem::path resolveLinks(const std::filesystem::path& target) {
@@ -28,27 +18,8 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
   return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-bool writeAll(int descriptor, const char* data, std::size_t size, int& error) {
-  while (size > 0) {
-    const ssize_t written = ::write(descriptor, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      return false;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-// The rename is durable only once the folder's entry is on disk too; a folder that cannot be
-// synced (some file systems refuse) does not make the write fail.
-void syncFolder(const std::filesystem::path& folder) {
-  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  ::fsync(descriptor);
-  ::close(descriptor);
+bool isDenied(const std::error_code& error) {
+  return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
 }
 
 }  // namespace
@@ -66,51 +37,59 @@ void SafeFileWriter::fail(const std::string& reason) {
   if (!error_) error_ = FileError{"Could not write " + shownName_ + ": " + reason};
 }
 
-void SafeFileWriter::open() {
-  const std::filesystem::path& file = target_;
-  if (!file.has_filename()) return fail(reasonOf(EISDIR));
+void SafeFileWriter::fail(const std::error_code& error) { fail(error.message()); }
 
-  struct stat existing {};
-  const bool exists = ::stat(file.c_str(), &existing) == 0;
-  if (!exists && errno != ENOENT) return fail(reasonOf(errno));
-  if (exists && S_ISDIR(existing.st_mode)) return fail(reasonOf(EISDIR));
-  if (exists && !S_ISREG(existing.st_mode)) return fail("not a regular file");
-  // Asked with the rights a write would use (the effective ones), as an overwrite would meet them.
-  if (exists && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
-    return fail(reasonOf(errno));
+void SafeFileWriter::open() {
+  if (!target_.has_filename()) return fail(std::make_error_code(std::errc::is_a_directory));
+
+  native::FileStatus existing;
+  if (const auto error = native::inspect(target_, existing)) return fail(error);
+  const bool exists = existing.kind != native::FileKind::Missing;
+  if (existing.kind == native::FileKind::Folder)
+    return fail(std::make_error_code(std::errc::is_a_directory));
+  if (exists && existing.kind != native::FileKind::Regular) return fail("not a regular file");
+  if (exists) {
+    if (const auto error = native::checkWritable(target_)) return fail(error);
+  }
 
   std::string hiddenStem(".");
-  hiddenStem.append(file.filename().string()).append(".").append(std::to_string(::getpid()));
-  for (int attempt = 0; attempt < kNameAttempts && descriptor_ < 0; ++attempt) {
-    temporary_ = folderOf(file) / (hiddenStem + "-" + std::to_string(attempt) + ".tmp");
-    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor_ < 0 && errno != EEXIST) break;
+  hiddenStem.append(target_.filename().string()).append(".").append(native::processTag());
+  std::error_code error = std::make_error_code(std::errc::file_exists);
+  for (int attempt = 0; attempt < kNameAttempts && error == std::errc::file_exists; ++attempt) {
+    temporary_ = folderOf(target_) / (hiddenStem + "-" + std::to_string(attempt) + ".tmp");
+    error = native::File::createNew(temporary_, file_);
   }
-  if (descriptor_ < 0) {
-    const int error = errno;
+  if (error) {
     temporary_.clear();
-    return fail(reasonOf(error));
+    if (exists && isDenied(error)) {
+      inPlace_ = true;
+      return;
+    }
+    return fail(error);
   }
   // The new file takes the old one's permissions, as an overwrite in place would keep them.
-  if (exists) ::fchmod(descriptor_, existing.st_mode & 07777);
+  if (exists) file_.setPermissions(existing.permissions);
 }
 
 void SafeFileWriter::write(const void* data, std::size_t size) {
-  if (error_ || committed_ || descriptor_ < 0) return;
+  if (error_ || committed_ || (!file_.isOpen() && !inPlace_)) return;
   const char* bytes = static_cast<const char*>(data);
+  if (inPlace_) {
+    buffer_.insert(buffer_.end(), bytes, bytes + size);
+    return;
+  }
   if (buffer_.size() + size > kBufferSize) flushBuffer();
   if (size >= kBufferSize) {
-    int error = 0;
-    if (!error_ && !writeAll(descriptor_, bytes, size, error)) fail(reasonOf(error));
+    if (const auto error = file_.writeAll(bytes, size)) fail(error);
     return;
   }
   buffer_.insert(buffer_.end(), bytes, bytes + size);
 }
 
 void SafeFileWriter::flushBuffer() {
-  int error = 0;
-  if (!error_ && !writeAll(descriptor_, buffer_.data(), buffer_.size(), error))
-    fail(reasonOf(error));
+  if (!error_) {
+    if (const auto error = file_.writeAll(buffer_.data(), buffer_.size())) fail(error);
+  }
   buffer_.clear();
 }
 
@@ -120,25 +99,45 @@ std::optional<FileError> SafeFileWriter::commit() {
     discardTemporary();
     return error_;
   }
+  if (inPlace_) return commitInPlace();
   flushBuffer();
-  if (!error_ && ::fsync(descriptor_) != 0) fail(reasonOf(errno));
-  const int descriptor = descriptor_;
-  descriptor_ = -1;
-  if (::close(descriptor) != 0 && !error_) fail(reasonOf(errno));
-  if (!error_ && std::rename(temporary_.c_str(), target_.c_str()) != 0) fail(reasonOf(errno));
+  if (!error_) {
+    if (const auto error = file_.syncToDisk()) fail(error);
+  }
+  if (const auto error = file_.close(); error && !error_) fail(error);
+  if (!error_) {
+    if (const auto error = native::replace(temporary_, target_)) fail(error);
+  }
   if (error_) {
     discardTemporary();
     return error_;
   }
   committed_ = true;
-  syncFolder(folderOf(target_));
+  native::syncFolder(folderOf(target_));
+  return std::nullopt;
+}
+
+// Written over, then cut to its new length, so a file that shrinks never runs out of space on
+// the way; flushed to disk before it counts as written.
+std::optional<FileError> SafeFileWriter::commitInPlace() {
+  native::File file;
+  std::error_code error = native::File::openToRewrite(target_, file);
+  if (!error) error = file.writeAll(buffer_.data(), buffer_.size());
+  if (!error) error = file.truncate(buffer_.size());
+  if (!error) error = file.syncToDisk();
+  if (const auto closing = file.close(); !error) error = closing;
+  buffer_.clear();
+  if (error) {
+    fail(error);
+    return error_;
+  }
+  committed_ = true;
   return std::nullopt;
 }
 
 void SafeFileWriter::discardTemporary() {
-  if (descriptor_ >= 0) ::close(descriptor_);
-  descriptor_ = -1;
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  file_.close();
+  if (!temporary_.empty()) native::removeFile(temporary_);
   temporary_.clear();
 }
 

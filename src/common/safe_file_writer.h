@@ -7,19 +7,20 @@
 #include <string_view>
 #include <vector>
 
-namespace deadhold {
+#include "common/file_error.h"
+#include "common/native_file.h"
 
-// Why a file could not be written or read, as one line that names the file and the reason,
-// ready for a "FILE ERROR" box or standard error.
-struct FileError {
-  std::string message;
-};
+namespace deadhold {
 
 // Replaces a file without ever leaving it half-written: the bytes go to a new file beside the
 // target, which is flushed to disk and then renamed over the target in one step. Until commit()
 // succeeds the target keeps its old contents; a writer dropped before that removes its temporary
 // file. An existing target must be a writable regular file, as it would have to be to be
 // overwritten in place; a link is followed and the file it names is replaced.
+//
+// A folder that refuses new files may still hold a file the user may write (a shared folder, a
+// file opened up for a group). There, and only there, the existing file is written over in place
+// at commit(): every byte is known by then, and the old contents stay until the first write.
 class SafeFileWriter {
  public:
   explicit SafeFileWriter(std::filesystem::path target);
@@ -36,13 +37,16 @@ class SafeFileWriter {
  private:
   void open();
   void flushBuffer();
+  void fail(const std::error_code& error);
   void fail(const std::string& reason);
   void discardTemporary();
+  std::optional<FileError> commitInPlace();
 
   std::string shownName_;  // as the caller named it, for messages
   std::filesystem::path target_;
   std::filesystem::path temporary_;
-  int descriptor_ = -1;
+  native::File file_;
+  bool inPlace_ = false;
   std::vector<char> buffer_;
   std::optional<FileError> error_;
   bool committed_ = false;

@@ -1,5 +1,8 @@
 #include "components/component_list.h"
 
+#include <new>
+#include <system_error>
+
 #include "components/component_sort.h"
 #include "components/component_text.h"
 
@@ -28,13 +31,18 @@ ComponentList<Entry> parseFixedEntries(const std::string& text) {
 }
 
 template <class List>
-std::optional<List> readList(const std::filesystem::path& file, List (*parse)(const std::string&),
-                             void (*sort)(List&)) {
-  const std::optional<std::string> text = readComponentFile(file);
-  if (!text) return std::nullopt;
-  List list = parse(*text);
-  sort(list);
-  return list;
+std::optional<List> readList(const std::filesystem::path& file, std::string* whyNot,
+                             List (*parse)(const std::string&), void (*sort)(List&)) {
+  try {
+    const std::optional<std::string> text = readComponentFile(file, whyNot);
+    if (!text) return std::nullopt;
+    List list = parse(*text);
+    sort(list);
+    return list;
+  } catch (const std::bad_alloc&) {
+    if (whyNot) *whyNot = std::make_error_code(std::errc::not_enough_memory).message();
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -65,16 +73,16 @@ PrimerList parsePrimers(const std::string& text) {
   return list;
 }
 
-std::optional<BulletList> readBulletList(const std::filesystem::path& file) {
-  return readList(file, parseBullets, sortBullets);
+std::optional<BulletList> readBulletList(const std::filesystem::path& file, std::string* whyNot) {
+  return readList(file, whyNot, parseBullets, sortBullets);
 }
 
-std::optional<PowderList> readPowderList(const std::filesystem::path& file) {
-  return readList(file, parsePowders, sortPowders);
+std::optional<PowderList> readPowderList(const std::filesystem::path& file, std::string* whyNot) {
+  return readList(file, whyNot, parsePowders, sortPowders);
 }
 
-std::optional<PrimerList> readPrimerList(const std::filesystem::path& file) {
-  return readList(file, parsePrimers, sortPrimers);
+std::optional<PrimerList> readPrimerList(const std::filesystem::path& file, std::string* whyNot) {
+  return readList(file, whyNot, parsePrimers, sortPrimers);
 }
 
 }  // namespace deadhold

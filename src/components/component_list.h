@@ -32,9 +32,13 @@ PowderList parsePowders(const std::string& text);
 PrimerList parsePrimers(const std::string& text);
 
 // Read, parse and sort in one go, as every opening of a selection list does. Nothing when the
-// file cannot be read: the list then shows empty, and the command line reports it.
-std::optional<BulletList> readBulletList(const std::filesystem::path& file);
-std::optional<PowderList> readPowderList(const std::filesystem::path& file);
-std::optional<PrimerList> readPrimerList(const std::filesystem::path& file);
+// file cannot be read or its list does not fit in memory: the list then shows empty, and the
+// command line reports `whyNot`.
+std::optional<BulletList> readBulletList(const std::filesystem::path& file,
+                                         std::string* whyNot = nullptr);
+std::optional<PowderList> readPowderList(const std::filesystem::path& file,
+                                         std::string* whyNot = nullptr);
+std::optional<PrimerList> readPrimerList(const std::filesystem::path& file,
+                                         std::string* whyNot = nullptr);
 
 }  // namespace deadhold

@@ -1,8 +1,6 @@
 #include "components/component_text.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace deadhold {
 namespace {
@@ -19,15 +17,15 @@ bool endsField(char c) {
 
 }  // namespace
 
-std::optional<std::string> readComponentFile(const std::filesystem::path& file) {
-  // A folder opens for reading here but yields no bytes: it is no catalogue either.
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  text.push_back('\0');
-  return text;
+std::optional<std::string> readComponentFile(const std::filesystem::path& file,
+                                             std::string* whyNot) {
+  FileContents contents = readWholeFile(file, kCatalogueSizeLimit);
+  if (contents.outcome != FileContents::Outcome::Read) {
+    if (whyNot) *whyNot = contents.reason;
+    return std::nullopt;
+  }
+  contents.bytes.push_back('\0');
+  return std::move(contents.bytes);
 }
 
 std::size_t nextToken(const std::string& text, std::size_t position, std::string& field) {

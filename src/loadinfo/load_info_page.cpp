@@ -8,6 +8,18 @@
 #include "loads/load_text_report.h"
 
 namespace deadhold {
+namespace {
+
+std::string setAsideReport(const SetAsideOutcome& aside, const std::filesystem::path& book) {
+  if (aside.error) {
+    return aside.error->message +
+           "\n\nThe file is left as it was, and the loads of this session cannot be saved.";
+  }
+  return "The file was kept as " + aside.keptAs.string() + ". A new, empty load book starts; " +
+         "the loads you make are saved as " + book.string() + ".";
+}
+
+}  // namespace
 
 LoadInfoPage::LoadInfoPage(LoadDatabase& database, Dialogs& dialogs,
                            const std::filesystem::path& startDirectory)
@@ -15,9 +27,16 @@ LoadInfoPage::LoadInfoPage(LoadDatabase& database, Dialogs& dialogs,
 
 void LoadInfoPage::initialise() {
   database_.readDatabase();
-  // A book that exists but cannot be read must not look like an empty one.
-  if (const auto& problem = database_.readProblem())
+  // A book that exists but cannot be read must not look like an empty one, and a file that is
+  // no book at all is moved out of the way rather than written over.
+  if (database_.fileIsNoLoadBook()) {
+    const std::string problem = database_.readProblem()->message;
+    const SetAsideOutcome aside = database_.setAsideForeignFile();
+    dialogs_.messageBox(problem + "\n\n" + setAsideReport(aside, database_.file()), kFileErrorTitle,
+                        Buttons::Ok, Icon::Error);
+  } else if (const auto& problem = database_.readProblem()) {
     dialogs_.messageBox(problem->message, kFileErrorTitle, Buttons::Ok, Icon::Error);
+  }
   showCurrentLoad();
 }
 

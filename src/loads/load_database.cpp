@@ -1,11 +1,8 @@
 #include "loads/load_database.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <numeric>
@@ -13,33 +10,13 @@
 
 #include "common/folded_compare.h"
 #include "common/numbers.h"
+#include "common/safe_file_writer.h"
 #include "loads/load_rules.h"
 
 namespace deadhold {
 namespace {
 
-using HeaderBytes = std::array<unsigned char, kDatabaseHeaderSize>;
-
-HeaderBytes encode(const DatabaseHeader& header) {
-  HeaderBytes bytes;
-  std::memcpy(bytes.data(), &header.format, 2);
-  std::memcpy(bytes.data() + 2, &header.reserved, 2);
-  std::memcpy(bytes.data() + 4, &header.count, 4);
-  std::memcpy(bytes.data() + 8, &header.currentIndex, 4);
-  return bytes;
-}
-
-DatabaseHeader decode(const HeaderBytes& bytes) {
-  DatabaseHeader header;
-  std::memcpy(&header.format, bytes.data(), 2);
-  std::memcpy(&header.reserved, bytes.data() + 2, 2);
-  std::memcpy(&header.count, bytes.data() + 4, 4);
-  std::memcpy(&header.currentIndex, bytes.data() + 8, 4);
-  return header;
-}
-
 constexpr DatabaseHeader kNoFileHeader{1, 0, 0, -1};
-constexpr std::size_t kReadBufferSize = 1 << 20;
 
 // Appends the sort key "%s %d %s %s" of caliber, weight cut to a whole number, bullet maker and
 // bullet type; built by hand because a sort of a large book formats one per record.
@@ -59,86 +36,100 @@ LoadDatabase::LoadDatabase(std::filesystem::path file) : file_(std::move(file)) 
 
 int LoadDatabase::readDatabase() {
   readProblem_.reset();
-  const auto problem = [this](const std::string& reason) {
-    readProblem_ = FileError{"Could not read " + file_.string() + ": " + reason};
-  };
+  fileIsNoLoadBook_ = false;
+  FileContents contents = readWholeFile(file_, kLoadBookSizeLimit);
   // Only a file that is not there at all is a new, empty load book; anything else that cannot
   // be read is reported, and the list stays as it was.
-  struct stat info {};
-  std::FILE* stream = nullptr;
-  if (::stat(file_.c_str(), &info) != 0) {
-    if (errno != ENOENT) problem(std::strerror(errno));
-  } else if (S_ISDIR(info.st_mode)) {
-    problem(std::strerror(EISDIR));
-  } else if (!S_ISREG(info.st_mode)) {
-    problem("not a regular file");
-  } else if ((stream = std::fopen(file_.c_str(), "rb")) == nullptr) {
-    problem(std::strerror(errno));
-  }
-  if (stream == nullptr) {
+  if (contents.outcome != FileContents::Outcome::Read) {
+    if (contents.outcome != FileContents::Outcome::Missing)
+      readProblem_ = readError(file_, contents.reason);
     header_ = kNoFileHeader;
     return 0;
   }
-  std::setvbuf(stream, nullptr, _IOFBF, kReadBufferSize);
-
-  readingFile_ = true;
+  if (!isLoadBook(contents.bytes)) {
+    readProblem_ = readError(file_, "not a load book");
+    fileIsNoLoadBook_ = true;
+    header_ = kNoFileHeader;
+    return 0;
+  }
   clearDatabase();
   // What a short file lacks of the header keeps its previous value.
-  HeaderBytes headerBytes = encode(header_);
-  std::fread(headerBytes.data(), 1, headerBytes.size(), stream);
-  header_ = decode(headerBytes);
+  header_ = decodeHeader(contents.bytes, header_);
   try {
-    readRecords(stream, static_cast<std::size_t>(info.st_size));
+    readRecords(contents.bytes);
   } catch (const std::bad_alloc&) {
     clearDatabase();
-    problem(std::strerror(ENOMEM));
+    readProblem_ =
+        readError(file_, std::make_error_code(std::errc::not_enough_memory).message());
+    return 0;
   }
-  if (!readProblem_ && std::ferror(stream)) problem(std::strerror(EIO));
-  std::fclose(stream);
-  readingFile_ = false;
-  if (loads_.empty() && readProblem_) return 0;
   fileWasRead_ = true;
   sortLoads();
   return loadCount();
 }
 
-// Keeps every record at least partly present in the file, however many the header claims, so
-// memory stays bounded by the file's size.
-void LoadDatabase::readRecords(std::FILE* stream, std::size_t fileSize) {
-  if (header_.count <= 0) return;
-  const std::size_t present =
-      fileSize > kDatabaseHeaderSize
-          ? (fileSize - kDatabaseHeaderSize + kLoadRecordSize - 1) / kLoadRecordSize
-          : 0;
-  loads_.reserve(std::min(present, static_cast<std::size_t>(header_.count)));
-  for (std::int32_t position = 0; position < header_.count; ++position) {
+// Keeps every record at least partly present in the file, however many the header claims, the
+// part missing from the last one zero.
+void LoadDatabase::readRecords(std::string_view fileBytes) {
+  if (header_.count <= 0 || fileBytes.size() <= kDatabaseHeaderSize) return;
+  const std::string_view records = fileBytes.substr(kDatabaseHeaderSize);
+  const std::size_t present = (records.size() + kLoadRecordSize - 1) / kLoadRecordSize;
+  const std::size_t count = std::min(present, static_cast<std::size_t>(header_.count));
+  loads_.reserve(count);
+  for (std::size_t position = 0; position < count; ++position) {
     auto load = std::make_unique<LoadRecord>();  // zero-filled
-    const std::size_t got = std::fread(load.get(), 1, kLoadRecordSize, stream);
-    if (got == 0) return;
+    records.substr(position * kLoadRecordSize, kLoadRecordSize)
+        .copy(reinterpret_cast<char*>(load.get()), kLoadRecordSize);
     load->next = 0;
-    if (position == header_.currentIndex) current_ = load.get();
+    if (static_cast<std::int64_t>(position) == header_.currentIndex) current_ = load.get();
     loads_.push_back(std::move(load));
-    if (got < kLoadRecordSize) return;
   }
+}
+
+std::string LoadDatabase::fileBytes() const {
+  std::string bytes = encodeHeader(header_);
+  bytes.reserve(kDatabaseHeaderSize + loads_.size() * kLoadRecordSize);
+  // No link is kept in memory; every record goes out with an empty one.
+  for (const auto& load : loads_) {
+    bytes.append(reinterpret_cast<const char*>(load.get()), offsetof(LoadRecord, next));
+    bytes.append(sizeof(LoadRecord::next), '\0');
+  }
+  return bytes;
 }
 
 std::optional<FileError> LoadDatabase::writeDatabase() {
   header_ = DatabaseHeader{1, 0, loadCount(), indexOfLoad(current_)};
-  if (!fileWasRead_ && loads_.empty()) return std::nullopt;
+  if (!fileWasRead_ && !fileWritten_ && loads_.empty()) return std::nullopt;
   if (readProblem_) {
     return FileError{"Could not write " + file_.string() +
                      ": the file could not be read, so it is left as it was"};
   }
-  SafeFileWriter writer(file_);
-  const HeaderBytes headerBytes = encode(header_);
-  writer.write(headerBytes.data(), headerBytes.size());
-  // No link is kept in memory; every record goes out with an empty one.
-  static constexpr std::array<char, sizeof(LoadRecord::next)> kEmptyLink{};
-  for (const auto& load : loads_) {
-    writer.write(load.get(), offsetof(LoadRecord, next));
-    writer.write(kEmptyLink.data(), kEmptyLink.size());
-  }
-  return writer.commit();
+  const std::string bytes = fileBytes();
+  const bool changesFile = !fileChanged_ && keepBackup(bytes);
+  if (auto error = writeFileSafely(file_, bytes)) return error;
+  fileWritten_ = true;
+  fileChanged_ = fileChanged_ || changesFile;
+  return std::nullopt;
+}
+
+// One step back: before the session first changes the file, what it held is kept beside it,
+// so a write that changes nothing (the one at every shut-down) keeps the last backup. A backup
+// that cannot be written does not stop the save the user asked for. Returns whether the write
+// changes the file.
+bool LoadDatabase::keepBackup(const std::string& newBytes) const {
+  const FileContents old = readWholeFile(file_, kLoadBookSizeLimit);
+  if (old.outcome != FileContents::Outcome::Read) return true;
+  if (old.bytes == newBytes) return false;
+  (void)writeFileSafely(backupFileOf(file_), old.bytes);
+  return true;
+}
+
+SetAsideOutcome LoadDatabase::setAsideForeignFile() {
+  SetAsideOutcome outcome = setFileAside(file_);
+  if (outcome.error) return outcome;
+  readProblem_.reset();
+  fileIsNoLoadBook_ = false;
+  return outcome;
 }
 
 LoadRecord& LoadDatabase::addLoadCopy(const LoadRecord& record) {
@@ -182,7 +173,7 @@ int LoadDatabase::indexOfLoad(const LoadRecord* record) const {
 }
 
 void LoadDatabase::sortLoads() {
-  if (readingFile_ || loads_.empty()) return;
+  if (loads_.empty()) return;
   // All keys in one buffer, built once per sort rather than once per comparison.
   std::string keys;
   std::vector<std::size_t> keyStarts;

@@ -1,27 +1,18 @@
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "common/safe_file_writer.h"
+#include "common/file_error.h"
+#include "loads/load_book_file.h"
 #include "loads/load_record.h"
 
 namespace deadhold {
 
 inline constexpr const char* kDatabaseFileName = "RELOADER.DAT";
-
-// The 12-byte head of RELOADER.DAT, kept between reading and writing.
-struct DatabaseHeader {
-  std::uint16_t format = 0;    // 1 when written
-  std::uint16_t reserved = 0;  // 0 when written
-  std::int32_t count = 0;      // records that follow
-  std::int32_t currentIndex = 0;  // position of the current load, -1 for none
-};
-inline constexpr std::size_t kDatabaseHeaderSize = 12;
 
 // The load book: every LoadRecord, kept in the order of their sort key, and the current load.
 // Records are owned here and keep their address until they are removed or the database is
@@ -34,13 +25,19 @@ class LoadDatabase {
 
   // Replaces the list with the file's records and returns how many it read. A missing file
   // leaves the list as it was and reads 0. A file shorter than its header claims yields the
-  // records it holds, the last one completed with zeros. A file that exists but cannot be read
-  // reads 0, and readProblem() says why.
+  // records it holds, the last one completed with zeros. A file that exists but cannot be read,
+  // or is no load book, reads 0, and readProblem() says why.
   int readDatabase();
   // Writes the whole list over the file, safely: on failure the file keeps its old contents and
-  // the reason comes back. A database never read and still empty writes nothing. A file that
-  // could not be read is never overwritten, so nothing the user could not see is lost.
+  // the reason comes back. While no file has been read or written, an empty book writes
+  // nothing; after that an emptied book is written as one. A file that could not be read is
+  // never overwritten, so nothing the user could not see is lost. The first write that changes
+  // the file keeps what it held as the backup file beside it (see backupFileOf).
   [[nodiscard]] std::optional<FileError> writeDatabase();
+
+  // Moves a file that is no load book out of the way (see setFileAside) and starts a new, empty
+  // book in its place. On failure the file stays, and so does the refusal to write over it.
+  SetAsideOutcome setAsideForeignFile();
 
   // Appends a copy (with an empty link), re-sorts and returns the copy; the current load stays.
   LoadRecord& addLoadCopy(const LoadRecord& record);
@@ -58,7 +55,7 @@ class LoadDatabase {
 
   // Stable ascending order of "%s %d %s %s" (caliber, weight cut to a whole number, bullet
   // maker, bullet type) compared with A-Z folded; the weight compares as text, so 150 grains
-  // sort before 55. Does nothing while the file is being read.
+  // sort before 55.
   void sortLoads();
 
   // Gives every caliber that is empty or all spaces the caliber "Unknown"; returns how many
@@ -71,21 +68,26 @@ class LoadDatabase {
   void setCurrentLoad(LoadRecord* record);
 
   const DatabaseHeader& header() const { return header_; }
-  bool readingFile() const { return readingFile_; }
   bool fileWasRead() const { return fileWasRead_; }
   // Why the last read could not take the file (it exists, but could not be opened or read
-  // through), or nothing.
+  // through, or is no load book), or nothing.
   const std::optional<FileError>& readProblem() const { return readProblem_; }
+  // The file the last read found is something else than a load book.
+  bool fileIsNoLoadBook() const { return fileIsNoLoadBook_; }
 
  private:
-  void readRecords(std::FILE* stream, std::size_t fileSize);
+  void readRecords(std::string_view fileBytes);
+  std::string fileBytes() const;
+  bool keepBackup(const std::string& newBytes) const;
 
   std::filesystem::path file_;
   std::vector<std::unique_ptr<LoadRecord>> loads_;
   LoadRecord* current_ = nullptr;
   DatabaseHeader header_;
-  bool readingFile_ = false;
   bool fileWasRead_ = false;
+  bool fileWritten_ = false;
+  bool fileChanged_ = false;  // a write of this session changed the file
+  bool fileIsNoLoadBook_ = false;
   std::optional<FileError> readProblem_;
 };
 

@@ -1,10 +1,7 @@
 #include "loads/load_exchange.h"
 
-#include <sys/stat.h>
-
-#include <array>
-#include <cstdio>
-
+#include "common/file_reading.h"
+#include "common/safe_file_writer.h"
 #include "loads/load_messages.h"
 
 namespace deadhold {
@@ -24,25 +21,17 @@ std::optional<ExportFailure> exportLoad(const std::filesystem::path& file, const
 }
 
 LoadFileRead readLoadFile(const std::filesystem::path& file) {
-  // A folder or a device is no file to read a load from.
-  struct stat info {};
-  if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {{}, couldNotOpen()};
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
-  if (stream == nullptr) return {{}, couldNotOpen()};
-
-  // One byte more than a record tells a longer file from an exact one without trusting stat.
-  std::array<std::byte, kLoadRecordSize + 1> bytes{};
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), stream);
-  const bool failed = std::ferror(stream) != 0;
-  std::fclose(stream);
-  if (failed) return {{}, couldNotOpen()};
-  if (got != kLoadRecordSize) {
+  const FileContents contents = readWholeFile(file, kLoadRecordSize);
+  using Outcome = FileContents::Outcome;
+  if (contents.outcome == Outcome::Missing || contents.outcome == Outcome::Refused)
+    return {{}, couldNotOpen()};
+  if (contents.outcome == Outcome::TooLarge || contents.bytes.size() != kLoadRecordSize) {
     return {{},
             LoadFileMessage{kUnrecognizableLoadFileMessage, kUnrecognizableLoadFileTitle,
                             Icon::Exclamation}};
   }
-  return {loadRecordFromBytes(std::span<const std::byte, kLoadRecordSize>(bytes.data(),
-                                                                          kLoadRecordSize)),
+  return {loadRecordFromBytes(std::span<const std::byte, kLoadRecordSize>(
+              reinterpret_cast<const std::byte*>(contents.bytes.data()), kLoadRecordSize)),
           std::nullopt};
 }
 

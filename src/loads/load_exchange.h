@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "common/safe_file_writer.h"
+#include "common/file_error.h"
 #include "loads/load_database.h"
 #include "loads/load_record.h"
 #include "platform/dialogs.h"

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -46,6 +47,29 @@ TEST(CliComponents, NamedFileAndMissingFile) {
   EXPECT_EQ(folderGiven.exitCode, 2);
   EXPECT_EQ(folderGiven.err,
             "deadhold-cli: Could not read the catalogue POWDERS.TXT: Is a directory\n");
+}
+
+// Neither a device nor a pipe is read: one would feed the reader without end, the other would
+// wait for a writer.
+TEST(CliComponents, DevicesPipesAndHugeFilesAreRefused) {
+  const testing::TempFolder folder;
+  ::mkfifo((folder / "BULLETS.TXT").c_str(), 0644);
+  testing::writeBytes(folder / "PRIMERS.TXT", "");
+  std::filesystem::resize_file(folder / "PRIMERS.TXT", (64 << 20) + 1);
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"components", "bullets", "/dev/zero"},
+       "Could not read the catalogue /dev/zero: not a regular file"},
+      {{"components", "bullets"}, "Could not read the catalogue BULLETS.TXT: not a regular file"},
+      {{"components", "primers"}, "Could not read the catalogue PRIMERS.TXT: larger than 64 MiB"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = runCli(c.args, folder.path());
+    EXPECT_EQ(run.exitCode, 2) << c.err;
+    EXPECT_EQ(run.err, "deadhold-cli: " + c.err + "\n");
+  }
 }
 
 TEST(CliComponents, StarterCataloguesListInFull) {

@@ -27,7 +27,6 @@ TEST(LoadDatabaseList, StartsEmptyWithoutCurrentLoadOrHeader) {
   EXPECT_EQ(database.header().count, 0);
   EXPECT_EQ(database.header().currentIndex, 0);
   EXPECT_FALSE(database.fileWasRead());
-  EXPECT_FALSE(database.readingFile());
   EXPECT_EQ(database.file(), "RELOADER.DAT");
 }
 

@@ -138,18 +138,39 @@ TEST(BrokenFolder, AReadOnlyMediumFailsEverySaveAndKeepsEveryFile) {
   EXPECT_EQ(outcome.text, expectedReport(folder.path(), "Read-only file system"));
 }
 
+// Runs every save with the folder closed to new files, and the files themselves writable or not.
+std::string saveEverythingWithoutFolderPermission(const std::filesystem::path& folder,
+                                                  bool filesWritable) {
+  const testing::PermissionBitsBind asAnyUser;
+  namespace fs = std::filesystem;
+  const auto fileRights = fs::perms::owner_read | (filesWritable ? fs::perms::owner_write : fs::perms::none);
+  for (const char* file : kFiles) fs::permissions(folder / file, fileRights);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  std::string report = saveEverything(folder);
+  fs::permissions(folder, fs::perms::owner_all);
+  for (const char* file : kFiles) fs::permissions(folder / file, fs::perms::owner_read | fs::perms::owner_write);
+  return report;
+}
+
 TEST(BrokenFolder, AFolderWithoutWritePermissionFailsEverySaveAndKeepsEveryFile) {
   testing::TempFolder folder;
   writeOldFiles(folder.path());
-  std::string report;
-  {
-    const testing::PermissionBitsBind asAnyUser;
-    std::filesystem::permissions(
-        folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    report = saveEverything(folder.path());
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
-  }
-  EXPECT_EQ(report, expectedReport(folder.path(), "Permission denied"));
+  EXPECT_EQ(saveEverythingWithoutFolderPermission(folder.path(), false),
+            expectedReport(folder.path(), "Permission denied"));
+}
+
+// A shared folder that takes no new files: every file the user may write is written over in
+// place, with no message.
+TEST(BrokenFolder, AFolderWithoutWritePermissionStillSavesOverWritableFiles) {
+  testing::TempFolder folder;
+  writeOldFiles(folder.path());
+  EXPECT_EQ(saveEverythingWithoutFolderPermission(folder.path(), true),
+            "RELOADER.DAT CHANGED\nLOADDATA.BLD CHANGED\nIMPORT.BLD kept\nLOAD.TXT CHANGED\n"
+            "BALLISTIC.TXT CHANGED\n0 other files\n");
+  LoadDatabase book(folder / kDatabaseFileName);
+  EXPECT_EQ(book.readDatabase(), 3);  // the two loads and the import
+  EXPECT_EQ(readBytes(folder / "LOADDATA.BLD").size(), kLoadRecordSize);
+  EXPECT_EQ(readBytes(folder / "LOAD.TXT").substr(0, 27), "Cartridge Load Information\n");
 }
 
 }  // namespace
