@@ -1,22 +1,6 @@
 #include "pdf_printer_dialogs.h"
 
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-
 namespace deadhold::cli {
-
-namespace {
-
-constexpr int kResolution = 1200;  // dots per inch, the program's printer resolution
-constexpr double kMargin = 10;     // points all round, as Qt's print-to-file has it
-
-QPageLayout letterPage() {
-  return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                     QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point);
-}
-
-}  // namespace
 
 // What a print job gets from the print dialog: the PDF file, whose outcome the dialogs keep
 // after the job has let go of its printer.
@@ -25,8 +9,8 @@ class PdfPrinterDialogs::JobTarget : public PrintTarget {
   explicit JobTarget(PdfPrinterDialogs& dialogs) : dialogs_(dialogs) {}
 
   Surface& surface() override { return pdf().surface(); }
-  int printableWidth() const override { return dialogs_.target_.printableWidth(); }
-  int printableHeight() const override { return dialogs_.target_.printableHeight(); }
+  int printableWidth() const override { return dialogs_.document_->printableWidth(); }
+  int printableHeight() const override { return dialogs_.document_->printableHeight(); }
   bool startDocument(const std::string& name) override { return pdf().startDocument(name); }
   bool startPage() override { return pdf().startPage(); }
   bool endPage() override {
@@ -44,13 +28,14 @@ class PdfPrinterDialogs::JobTarget : public PrintTarget {
   }
 
  private:
-  ui::PdfPrintTarget& pdf() { return dialogs_.target_; }
+  PrintTarget& pdf() { return *dialogs_.document_; }
 
   PdfPrinterDialogs& dialogs_;
 };
 
-PdfPrinterDialogs::PdfPrinterDialogs(const std::filesystem::path& pdf)
-    : target_(pdf, letterPage(), kResolution) {}
+PdfPrinterDialogs::PdfPrinterDialogs(PdfModule& module, const std::filesystem::path& pdf)
+    : document_(module.openDocument(pdf, [this](const FileError& error) { writeError_ = error; })) {
+}
 
 Answer PdfPrinterDialogs::messageBox(const std::string& text, const std::string& title,
                                      Buttons buttons, Icon icon) {

@@ -5,18 +5,16 @@
 #include <optional>
 
 #include "message_collector.h"
-#include "surface/pdf_print_target.h"
+#include "pdf_module.h"
 
 namespace deadhold::cli {
 
-// The program's dialogs for `print`, which asks nobody: messages are kept, the one question the
-// printouts ask (the "WARNING" whether to print a load without its ballistics data) is answered
-// OK, and the print dialog "chooses" a PDF file: a Letter page with the margins of Qt's
-// print-to-file, at 1200 dots per inch, as the program's own PDF printing has it. Needs a
-// QGuiApplication.
+// The program's dialogs for a command that prints into a PDF and asks nobody: messages are kept,
+// the one question the printouts ask (the "WARNING" whether to print a load without its
+// ballistics data) is answered OK, and the print dialog "chooses" the PDF file of `module`.
 class PdfPrinterDialogs : public MessageCollector {
  public:
-  explicit PdfPrinterDialogs(const std::filesystem::path& pdf);
+  PdfPrinterDialogs(PdfModule& module, const std::filesystem::path& pdf);
 
   Answer messageBox(const std::string& text, const std::string& title, Buttons buttons,
                     Icon icon) override;
@@ -24,12 +22,13 @@ class PdfPrinterDialogs : public MessageCollector {
 
   // A document of at least one page was ended and its file written.
   bool printed() const { return pagesPrinted_ > 0 && documentEnded_; }
-  const std::optional<FileError>& writeError() const { return target_.writeError(); }
+  const std::optional<FileError>& writeError() const { return writeError_; }
 
  private:
   class JobTarget;
 
-  ui::PdfPrintTarget target_;
+  std::optional<FileError> writeError_;
+  std::unique_ptr<PrintTarget> document_;
   int pagesPrinted_ = 0;
   bool documentEnded_ = false;
 };

@@ -1,9 +1,7 @@
-#include <QGuiApplication>
-#include <clocale>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <ostream>
-#include <set>
 #include <string>
 
 #include "ballistics/ballistics_page.h"
@@ -14,7 +12,7 @@
 #include "file_name_check.h"
 #include "load_book.h"
 #include "load_options.h"
-#include "pdf_printer_dialogs.h"
+#include "pdf_printout.h"
 #include "printing/print_jobs.h"
 #include "printing/print_load.h"
 #include "printing/printing_texts.h"
@@ -127,42 +125,12 @@ int printLoadListPages(const PrintArguments& arguments, PdfPrinterDialogs& dialo
   return kExitOk;
 }
 
-// Runs one printout into the PDF with Qt's fonts, without a display; says every message the
-// program would have shown, and refuses when no page was written.
-template <class Printout>
-int printToPdf(const PrintArguments& arguments, Printout printout) {
+// Runs one printout into the PDF; the note of printLoadPage stands for the question whether to
+// print without the ballistics data.
+int printPages(const PrintArguments& arguments,
+               const std::function<int(PdfPrinterDialogs&)>& printout) {
   if (writesOverTheBook(arguments.pdf, arguments.database)) return kExitRefused;
-  int argc = 1;
-  char name[] = "deadhold-cli";
-  char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Qt's chatter about the desktop it runs without is no concern of this command.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-      std::cerr << "deadhold-cli: " << message.toLocal8Bit().constData() << "\n";
-  });
-  const QGuiApplication application(argc, argv);
-  std::setlocale(LC_ALL, "C");  // Qt adopted the user's locale; formats keep the '.'
-
-  PdfPrinterDialogs dialogs(arguments.pdf);
-  const int status = printout(dialogs);
-  // Each message once: the page repeats its own at every Re-Compute of the printout.
-  std::set<std::string> said;
-  for (const auto& message : dialogs.messages()) {
-    const std::string line = MessageCollector::oneLine(message);
-    if (message.title != kPrintWithoutBallisticsTitle && said.insert(line).second)
-      std::cerr << "deadhold-cli: " << line << "\n";
-  }
-  if (status != kExitOk) return status;
-  if (dialogs.writeError()) {
-    refuse(dialogs.writeError()->message);
-    return kExitRefused;
-  }
-  if (!dialogs.printed()) {
-    refuse("nothing was printed");
-    return kExitRefused;
-  }
-  return kExitOk;
+  return printToPdf(arguments.pdf, printout, {kPrintWithoutBallisticsTitle});
 }
 
 CLI::App* addPrintout(CLI::App& print, const char* name, const char* description,
@@ -200,7 +168,7 @@ void setupPrint(CLI::App& app, int& exitStatus) {
       "of its ranges print nothing, --unchecked or not. The load's part of the page is the\n"
       "book's current load; without a book (or a current load) it shows the labels only.");
   report->callback([arguments, load, &exitStatus] {
-    exitStatus = printToPdf(*arguments, [&](PdfPrinterDialogs& dialogs) {
+    exitStatus = printPages(*arguments, [&](PdfPrinterDialogs& dialogs) {
       return printReportPage(*arguments, *load, dialogs);
     });
   });
@@ -218,7 +186,7 @@ void setupPrint(CLI::App& app, int& exitStatus) {
       "here the answer is OK: the load's part alone is printed, and a note on standard error\n"
       "names the values out of range. The book itself is never written.");
   loadCommand->callback([arguments, &exitStatus] {
-    exitStatus = printToPdf(
+    exitStatus = printPages(
         *arguments, [&](PdfPrinterDialogs& dialogs) { return printLoadPage(*arguments, dialogs); });
   });
 
@@ -228,7 +196,7 @@ void setupPrint(CLI::App& app, int& exitStatus) {
                                *arguments);
   list->footer("A book without loads has no page to print and is refused.");
   list->callback([arguments, &exitStatus] {
-    exitStatus = printToPdf(*arguments, [&](PdfPrinterDialogs& dialogs) {
+    exitStatus = printPages(*arguments, [&](PdfPrinterDialogs& dialogs) {
       return printLoadListPages(*arguments, dialogs);
     });
   });

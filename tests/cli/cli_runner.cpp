@@ -58,7 +58,12 @@ void drain(Pipe& out, Pipe& err, CliRun& run) {
 }  // namespace
 
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workingDirectory) {
-  std::vector<std::string> words{DEADHOLD_CLI};
+  return runProgram(DEADHOLD_CLI, args, workingDirectory);
+}
+
+CliRun runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                  const std::filesystem::path& workingDirectory) {
+  std::vector<std::string> words{program.string()};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());

@@ -18,6 +18,10 @@ struct CliRun {
 CliRun runCli(const std::vector<std::string>& args,
               const std::filesystem::path& workingDirectory = {});
 
+// The same with another copy of deadhold-cli.
+CliRun runProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                  const std::filesystem::path& workingDirectory = {});
+
 // The lines of a text, without their line feeds; a last line without a line feed counts too.
 std::vector<std::string> splitLines(const std::string& text);
 

@@ -222,5 +222,20 @@ TEST_F(CliPrint, AFileThatCannotBeWrittenIsSaid) {
             "directory\n");
 }
 
+// A deadhold-cli without its PDF module beside it, as a build without Qt has it: the other
+// commands work, and the PDF ones say why they cannot.
+TEST_F(CliPrint, WithoutThePdfModuleOnlyThePdfCommandsAreRefused) {
+  const std::filesystem::path alone = folder / "deadhold-cli";
+  std::filesystem::copy_file(DEADHOLD_CLI, alone);
+  CliRun run = runProgram(alone, {"convert", "1", "yards"}, folder.path());
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, runCli({"convert", "1", "yards"}).out);
+  run = runProgram(alone, {"print", "report", "--pdf", "out.pdf"}, folder.path());
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err.rfind("deadhold-cli: PDF output is not available: ", 0), 0u) << run.err;
+  EXPECT_NE(run.err.find("deadhold-cli-pdf.so"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(pdf()));
+}
+
 }  // namespace
 }  // namespace deadhold::test
