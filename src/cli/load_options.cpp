@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "ballistics/input_validation.h"
+#include "common/cformat.h"
+#include "common/numbers.h"
 #include "real_option.h"
 #include "shell/shell_texts.h"
 
@@ -28,11 +30,24 @@ LoadOptions::LoadOptions(CLI::App& command)
   };
   for (const auto& real : reals)
     addRealOption(command, real.name, real.target, real.description)->group("Load");
-  command.add_option("--label", label_, "name of the load")->default_str(label_)->group("Load");
+  labelOption_ = command
+                     .add_option("--label", label_,
+                                 "name of the load; without it, the default load's name for the "
+                                 "default load, \"BC 0.500, 150 grn, 2900 fps\" for another")
+                     ->group("Load");
   command
       .add_flag("--unchecked", unchecked_,
                 "compute even when a value lies outside the Ballistics Calculator's ranges")
       ->group("Load");
+}
+
+std::string LoadOptions::label() const {
+  const bool defaultLoad = inputs_.ballisticCoeff == kDefaultBallisticCoeff &&
+                           inputs_.bulletWeight == kDefaultBulletWeight &&
+                           inputs_.muzzleVelocity == kDefaultMuzzleVelocity;
+  if (labelOption_->count() > 0 || defaultLoad) return label_;
+  return cformat("BC %.03f, %i grn, %i fps", inputs_.ballisticCoeff, cutToInt(inputs_.bulletWeight),
+                 cutToInt(inputs_.muzzleVelocity));
 }
 
 bool LoadOptions::passRangeCheck(std::ostream& errors) const {

@@ -10,6 +10,8 @@ namespace deadhold::cli {
 
 // The load options every computing command shares: --bc --weight --velocity --zero --scope
 // --temp --altitude --label, each defaulting to the program's default load, and --unchecked.
+// Without --label, the default load's name belongs to the default load only: a coefficient,
+// weight or velocity of another load names the load by these three values.
 // Values are real numbers (see real_option.h); anything else is refused during parsing with a
 // one-line error naming the option.
 class LoadOptions {
@@ -20,7 +22,7 @@ class LoadOptions {
   LoadOptions& operator=(const LoadOptions&) = delete;
 
   const BallisticInputs& inputs() const { return inputs_; }
-  const std::string& label() const { return label_; }
+  std::string label() const;
 
   // The Ballistics Calculator's range check (skipped with --unchecked). On failure writes the
   // "Value Range Error" text to `errors` and answers false; the command then exits refused.
@@ -29,6 +31,7 @@ class LoadOptions {
  private:
   BallisticInputs inputs_;
   std::string label_;
+  const CLI::Option* labelOption_ = nullptr;
   bool unchecked_ = false;
 };
 

@@ -35,6 +35,33 @@ TEST(CliLoadOptions, RealNumbersInEveryPlainForm) {
   EXPECT_EQ(negative.exitCode, 0) << negative.err;
 }
 
+TEST(CliLoadOptions, TheDefaultNameBelongsToTheDefaultLoadOnly) {
+  const std::string defaultName = "Default Load: .270 Winchester, 130 grn Sierra Gameking";
+  const std::vector<std::string> commands[] = {
+      {"table", "--step", "1000"}, {"dhr"}, {"report"}, {"taylor", "--caliber", "0.277"}};
+  const struct {
+    std::vector<std::string> options;
+    std::string name;
+  } cases[] = {
+      {{"--zero", "100", "--temp", "20"}, defaultName},
+      {{"--bc", "0.5", "--weight", "150.7", "--velocity", "2900.9"}, "BC 0.500, 150 grn, 2900 fps"},
+      {{"--weight", "150"}, "BC 0.436, 150 grn, 3016 fps"},
+      {{"--bc", "0.4"}, "BC 0.400, 130 grn, 3016 fps"},
+      {{"--velocity", "2800", "--label", "Elk load"}, "Elk load"},
+  };
+  for (const auto& command : commands) {
+    for (const auto& test : cases) {
+      std::vector<std::string> args = command;
+      args.insert(args.end(), test.options.begin(), test.options.end());
+      SCOPED_TRACE(args.front() + " " + test.name);
+      const CliRun run = runCli(args);
+      ASSERT_EQ(run.exitCode, 0) << run.err;
+      EXPECT_NE(run.out.find(test.name), std::string::npos) << run.out.substr(0, 200);
+      EXPECT_EQ(run.out.find("Default Load") != std::string::npos, test.name == defaultName);
+    }
+  }
+}
+
 TEST(CliLoadOptions, OutOfRangeValuesGiveTheCombinedRangeMessage) {
   const CliRun run =
       runCli({"table", "--bc", "0", "--weight", "0.5", "--velocity", "4500", "--zero", "0",
