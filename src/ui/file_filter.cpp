@@ -1,7 +1,5 @@
 #include "file_filter.h"
 
-#include <QRegularExpression>
-
 namespace deadhold::ui {
 
 namespace {
@@ -21,14 +19,11 @@ QStringList qtNameFilters(std::string_view filter) {
   const QStringList parts =
       QString::fromLatin1(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
   QStringList filters;
-  // Pairs until the empty description that the closing "||" leaves.
-  for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-    QString description = parts[i];
-    const QString patterns = qtPatterns(parts[i + 1]);
-    static const QRegularExpression trailingList(R"(\s*\([^()]*\)\s*$)");
-    description.remove(trailingList);
-    filters << QString("%1 (%2)").arg(description, patterns);
-  }
+  // Pairs until the empty description that the closing "||" leaves. The description is shown as
+  // written ("All Files (*.*)"); the patterns Qt matches with follow it in a list of their own,
+  // which the prompt keeps out of sight.
+  for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2)
+    filters << QString("%1 (%2)").arg(parts[i], qtPatterns(parts[i + 1]));
   return filters;
 }
 

@@ -46,6 +46,7 @@ std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !prompt.confirmOverwrite);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilters(qtNameFilters(prompt.filter));
   if (!prompt.initialFolder.empty())
     dialog.setDirectory(QFile::decodeName(prompt.initialFolder.c_str()));

@@ -1,6 +1,7 @@
 #include "qt_dialogs.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -53,9 +54,9 @@ class QtDialogsTest : public QObject {
  private slots:
   void filterListsBecomeQtNameFilters() {
     QCOMPARE(deadhold::ui::qtNameFilters("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"),
-             QStringList({"Text Files (*.txt)", "All Files (*)"}));
+             QStringList({"Text Files (*.txt) (*.txt)", "All Files (*.*) (*)"}));
     QCOMPARE(deadhold::ui::qtNameFilters("Binary Load Data (*.bld)|*.bld|All Files (*.*)|*.*||"),
-             QStringList({"Binary Load Data (*.bld)", "All Files (*)"}));
+             QStringList({"Binary Load Data (*.bld) (*.bld)", "All Files (*.*) (*)"}));
     QCOMPARE(deadhold::ui::qtNameFilters("Reports|*.txt;*.log||"),
              QStringList({"Reports (*.txt *.log)"}));
     QCOMPARE(deadhold::ui::qtNameFilters(""), QStringList());
@@ -108,9 +109,20 @@ class QtDialogsTest : public QObject {
     QtDialogs dialogs;
     QString directory, selected;
     QStringList filters;
+    bool dotlessListed = false;
+    touch(folder / "README");
     whenOpen<QFileDialog>([&](QFileDialog& dialog) {
       directory = dialog.directory().absolutePath();
-      filters = dialog.nameFilters();
+      auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+      for (int i = 0; i < types->count(); ++i) filters << types->itemText(i);
+      // "All Files (*.*)" lists every file, also one without a dot.
+      dialog.selectNameFilter(dialog.nameFilters().constLast());
+      auto* files = dialog.findChild<QListView*>("listView");
+      QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
+      dotlessListed =
+          !files->model()
+               ->match(files->model()->index(0, 0, files->rootIndex()), Qt::DisplayRole, "README")
+               .isEmpty();
       auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
       selected = name->text();
       name->setText("elk");
@@ -122,7 +134,8 @@ class QtDialogsTest : public QObject {
              QString::fromStdString((folder / "elk.TXT").string()));
     QCOMPARE(directory, QString::fromStdString(folder.path().string()));
     QCOMPARE(selected, QString("LOAD"));
-    QCOMPARE(filters, QStringList({"Text Files (*.txt)", "All Files (*)"}));
+    QCOMPARE(filters, QStringList({"Text Files (*.txt)", "All Files (*.*)"}));
+    QVERIFY(dotlessListed);
   }
 
   void savePromptAsksBeforeReplacingAFile() {
