@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command_registry.h"
+#include "common/ansi_text.h"
 #include "components/component_list.h"
 #include "file_name_check.h"
 
@@ -25,7 +26,7 @@ int listCatalogue(const std::string& file,
     const auto fields = entry.fields();
     std::string line = *fields[0];
     for (std::size_t i = 1; i < fields.size(); ++i) line += '\t' + *fields[i];
-    std::cout << line << '\n';
+    std::cout << ansiToUtf8(line) << '\n';
   }
   return kExitOk;
 }

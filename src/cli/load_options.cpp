@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "ballistics/input_validation.h"
+#include "common/ansi_text.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "real_option.h"
@@ -49,6 +50,8 @@ std::string LoadOptions::label() const {
   return cformat("BC %.03f, %i grn, %i fps", inputs_.ballisticCoeff, cutToInt(inputs_.bulletWeight),
                  cutToInt(inputs_.muzzleVelocity));
 }
+
+std::string LoadOptions::ansiLabel() const { return utf8ToAnsi(label()); }
 
 bool LoadOptions::passRangeCheck(std::ostream& errors) const {
   if (unchecked_) return true;

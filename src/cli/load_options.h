@@ -23,6 +23,9 @@ class LoadOptions {
 
   const BallisticInputs& inputs() const { return inputs_; }
   std::string label() const;
+  // The label as the program's pages, reports and printouts hold texts (see ansi_text.h); the
+  // label above is as typed, for the terminal.
+  std::string ansiLabel() const;
 
   // The Ballistics Calculator's range check (skipped with --unchecked). On failure writes the
   // "Value Range Error" text to `errors` and answers false; the command then exits refused.

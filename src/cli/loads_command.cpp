@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "command_registry.h"
+#include "common/ansi_text.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "file_name_check.h"
@@ -70,6 +71,7 @@ int listLoads(const LoadsArguments& arguments) {
     const LoadRecord* load = database->loadAt(i);
     const bool current = load == database->currentLoad();
     TextRow row = listRow(*load, i);
+    for (std::string& cell : row) cell = ansiToUtf8(cell);
     if (csv) row.push_back(current ? "1" : "0");
     if (!csv) row.insert(row.begin(), current ? "*" : "");
     rows.push_back(row);
@@ -93,7 +95,7 @@ int withNumberedLoad(const LoadsArguments& arguments, Use use) {
 
 int showLoad(const LoadsArguments& arguments) {
   return withNumberedLoad(arguments, [](const LoadRecord& load) {
-    std::cout << loadTextReport(load);
+    std::cout << ansiToUtf8(loadTextReport(load));
     return kExitOk;
   });
 }
@@ -132,7 +134,7 @@ int importFile(const LoadsArguments& arguments) {
     }
   }
   std::cout << "Imported load " << database->indexOfLoad(outcome.imported) << ": "
-            << loadDescription(*outcome.imported) << "\n";
+            << ansiToUtf8(loadDescription(*outcome.imported)) << "\n";
   return kExitOk;
 }
 
@@ -197,6 +199,7 @@ void setupLoads(CLI::App& app, int& exitStatus) {
   CLI::App* repair = loads->add_subcommand(
       "repair", "Give every blank caliber the caliber \"Unknown\" and save the book");
   repair->callback(run(&repairBook));
+
 }
 
 const CommandRegistration registration(30, &setupLoads);

@@ -72,7 +72,7 @@ void typeInputs(BallisticsPage& page, const LoadOptions& load) {
       {BallisticsField::Temperature, in.temperature},
       {BallisticsField::Altitude, in.altitude},
   };
-  page.editField(BallisticsField::Name, load.label());
+  page.editField(BallisticsField::Name, load.ansiLabel());
   for (const auto& [field, value] : numbers) page.editField(field, cformat("%.17g", value));
 }
 

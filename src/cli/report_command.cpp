@@ -7,6 +7,7 @@
 #include "ballistics/ballistics_report.h"
 #include "ballistics/range_list_format.h"
 #include "command_registry.h"
+#include "common/ansi_text.h"
 #include "common/numbers.h"
 #include "common/safe_file_writer.h"
 #include "engine/engine.h"
@@ -31,10 +32,10 @@ struct ReportCommand {
     // The list the page shows after Re-Compute clamps the times it lists in the table itself.
     const int increment = cutToInt(kRangeIncrements[kInitialRangeIncrementEntry]);
     listRangeRows(engine->table(), increment);
-    const std::string label = load.label().substr(0, BallisticsPage::kLabelCapacity);
+    const std::string label = load.ansiLabel().substr(0, BallisticsPage::kLabelCapacity);
     const std::string report = ballisticsReport(load.inputs(), label, engine->table());
     if (out.empty()) {
-      std::cout << report << std::flush;
+      std::cout << ansiToUtf8(report) << std::flush;
       return kExitOk;
     }
     if (const auto error = writeFileSafely(out, report)) {

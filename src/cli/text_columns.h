@@ -8,7 +8,7 @@ namespace deadhold::cli {
 using TextRow = std::vector<std::string>;
 
 // Lays rows of cells out as left-aligned columns for a terminal: each column as wide as its
-// widest cell, two blanks between columns, no trailing blanks, one line per row.
+// widest cell, two blanks between columns, no trailing blanks, one line per row. Cells are UTF-8.
 std::string alignColumns(const std::vector<TextRow>& rows);
 
 }  // namespace deadhold::cli

@@ -18,18 +18,11 @@
 #include "limited_line_edit.h"
 #include "range_list_model.h"
 #include "surface/qpainter_surface.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 
 namespace {
-
-QString latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string bytes(const QString& text) {
-  return text.toLatin1().toStdString();
-}
 
 constexpr std::array<const char*, kBallisticsFieldCount> kFieldNames{
     "name",           "ballisticCoeff", "bulletWeight", "muzzleVelocity",
@@ -79,8 +72,9 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
   name_ = new LimitedLineEdit(kNameTypingLimit, this);
   addField(BallisticsField::Name, name_, units.rect(2, kNameRowTop + 2, 22, kLabelHeight),
            units.rect(26, kNameRowTop, 128, kRowHeight));
-  connect(name_, &LimitedLineEdit::userChanged, this,
-          [this](const QString& text) { page_.editField(BallisticsField::Name, bytes(text)); });
+  connect(name_, &LimitedLineEdit::userChanged, this, [this](const QString& text) {
+    page_.editField(BallisticsField::Name, toRecordText(text));
+  });
 
   auto* incrementsLabel = new QLabel(kRangeIncrementsCaption, this);
   incrementsLabel->setGeometry(units.rect(160, kNameRowTop + 2, 58, kLabelHeight));
@@ -119,7 +113,7 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
     addField(field, edit, units.rect(kInputLefts[i], kInputLabelTop, kInputWidths[i], kLabelHeight),
              units.rect(kInputLefts[i], kInputTop, kInputWidths[i], kRowHeight));
     connect(edit, &QLineEdit::textChanged, this,
-            [this, field](const QString& text) { page_.editField(field, bytes(text)); });
+            [this, field](const QString& text) { page_.editField(field, toRecordText(text)); });
   }
 }
 
@@ -178,7 +172,7 @@ void BallisticsPageWidget::createButtons(const DialogUnits& units) {
 void BallisticsPageWidget::showState() {
   const BallisticsFieldTexts& texts = page_.fieldTexts();
   for (std::size_t i = 0; i < kBallisticsFieldCount; ++i) {
-    const QString text = latin1(texts[static_cast<BallisticsField>(i)]);
+    const QString text = fromRecordText(texts[static_cast<BallisticsField>(i)]);
     if (fields_[i]->text() == text) continue;  // what the user typed stays where it is
     if (i == 0) {
       name_->showText(text);

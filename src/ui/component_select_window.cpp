@@ -9,7 +9,7 @@
 
 #include "dialog_units.h"
 #include "keyboard_list.h"
-#include "record_text.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 

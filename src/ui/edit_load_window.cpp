@@ -12,7 +12,7 @@
 #include "dialog_units.h"
 #include "limited_line_edit.h"
 #include "loadinfo/edit_load_dialog.h"
-#include "record_text.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 

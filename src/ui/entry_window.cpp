@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialog_units.h"
+#include "surface/record_text.h"
 #include "window_size.h"
 
 namespace deadhold::ui {
@@ -29,9 +30,8 @@ EntryWindow::EntryWindow(const EntryWindowTexts& texts, bool acceptEnabled,
   accept_->setEnabled(acceptEnabled);
   auto* cancel = new QPushButton(texts.cancelCaption, this);
   cancel->setObjectName("cancel");
-  connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
-    accept_->setEnabled(changed_(text.toLatin1().toStdString()));
-  });
+  connect(field, &QLineEdit::textChanged, this,
+          [this](const QString& text) { accept_->setEnabled(changed_(toRecordText(text))); });
   connect(accept_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // The dialog opens to be typed into: the cursor starts in the field, and Tab goes on to the

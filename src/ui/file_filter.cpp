@@ -1,5 +1,7 @@
 #include "file_filter.h"
 
+#include "surface/record_text.h"
+
 namespace deadhold::ui {
 
 namespace {
@@ -16,8 +18,7 @@ QString qtPatterns(const QString& patterns) {
 }  // namespace
 
 QStringList qtNameFilters(std::string_view filter) {
-  const QStringList parts =
-      QString::fromLatin1(filter.data(), static_cast<qsizetype>(filter.size())).split('|');
+  const QStringList parts = fromRecordText(filter).split('|');
   QStringList filters;
   // Pairs until the empty description that the closing "||" leaves. The description is shown as
   // written ("All Files (*.*)"); the patterns Qt matches with follow it in a list of their own,

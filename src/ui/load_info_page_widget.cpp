@@ -14,14 +14,11 @@
 #include "keyboard_list.h"
 #include "loadinfo/load_info_page.h"
 #include "surface/qpainter_surface.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 
 namespace {
-
-QString latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Fields in layout units: the bullet's five in the first column, then columns of six.
 constexpr int kBulletRows = 5;
@@ -129,7 +126,7 @@ void LoadInfoPageWidget::createButtons(const DialogUnits& units) {
 }
 
 void LoadInfoPageWidget::showState() {
-  const QString caption = latin1(page_.groupCaption());
+  const QString caption = fromRecordText(page_.groupCaption());
   // Names from files can be far longer than the frame: cut with an ellipsis, whole in the tip.
   const QString shown =
       group_->fontMetrics().elidedText(caption, Qt::ElideRight, group_->width() - 24);
@@ -138,7 +135,7 @@ void LoadInfoPageWidget::showState() {
 
   for (std::size_t i = 0; i < kLoadInfoFieldCount; ++i) {
     const QSignalBlocker blocker(fields_[i]);
-    fields_[i]->setText(latin1(page_.fieldText(static_cast<LoadInfoField>(i))));
+    fields_[i]->setText(fromRecordText(page_.fieldText(static_cast<LoadInfoField>(i))));
     fields_[i]->setCursorPosition(0);
   }
   {
@@ -152,7 +149,7 @@ void LoadInfoPageWidget::showState() {
     shotList_->clear();
     for (const ShotListRow& row : page_.shotRows()) {
       QStringList cells;
-      for (const std::string& cell : row) cells << latin1(cell);
+      for (const std::string& cell : row) cells << fromRecordText(cell);
       shotList_->addTopLevelItem(new QTreeWidgetItem(cells));
     }
   }

@@ -6,7 +6,7 @@
 #include <QTextCursor>
 
 #include "limited_line_edit.h"
-#include "record_text.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 

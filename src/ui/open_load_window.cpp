@@ -13,7 +13,7 @@
 #include "dialog_units.h"
 #include "keyboard_list.h"
 #include "loadinfo/open_load_dialog.h"
-#include "record_text.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 

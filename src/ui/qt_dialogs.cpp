@@ -16,10 +16,6 @@ namespace deadhold::ui {
 
 namespace {
 
-QString latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon qtIcon(Icon icon) {
   switch (icon) {
     case Icon::Information:
@@ -50,10 +46,10 @@ std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
   dialog.setNameFilters(qtNameFilters(prompt.filter));
   if (!prompt.initialFolder.empty())
     dialog.setDirectory(QFile::decodeName(prompt.initialFolder.c_str()));
-  QString suffix = latin1(prompt.defaultExtension);
+  QString suffix = QString::fromStdString(prompt.defaultExtension);
   if (suffix.startsWith('.')) suffix.remove(0, 1);
   dialog.setDefaultSuffix(suffix);
-  if (!prompt.defaultName.empty()) dialog.selectFile(latin1(prompt.defaultName));
+  if (!prompt.defaultName.empty()) dialog.selectFile(QString::fromStdString(prompt.defaultName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return std::filesystem::path(
       QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
@@ -63,8 +59,9 @@ std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
 
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons,
                              Icon icon) {
-  QMessageBox box(qtIcon(icon), latin1(title), latin1(text), QMessageBox::NoButton,
-                  QApplication::activeWindow());
+  // Messages are the program's own words and the names of files, as the system spells them.
+  QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
+                  QMessageBox::NoButton, QApplication::activeWindow());
   switch (buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);

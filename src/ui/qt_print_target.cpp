@@ -2,6 +2,8 @@
 
 #include <QPrinter>
 
+#include "surface/record_text.h"
+
 namespace deadhold::ui {
 
 QtPrintTarget::QtPrintTarget(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
@@ -26,7 +28,7 @@ int QtPrintTarget::printableHeight() const {
 
 bool QtPrintTarget::startDocument(const std::string& name) {
   if (documentStarted_ || !printer_->isValid()) return false;
-  printer_->setDocName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  printer_->setDocName(fromRecordText(name));
   documentStarted_ = true;
   return true;
 }

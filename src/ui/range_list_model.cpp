@@ -1,5 +1,7 @@
 #include "range_list_model.h"
 
+#include "surface/record_text.h"
+
 namespace deadhold::ui {
 
 void RangeListModel::setRows(const std::vector<RangeListCells>& rows) {
@@ -21,14 +23,14 @@ QVariant RangeListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
   const std::string& cell =
       rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
-  return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+  return fromRecordText(cell);
 }
 
 QVariant RangeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
       section >= kRangeListColumnCount)
     return {};
-  return QString::fromLatin1(kRangeListColumns[static_cast<std::size_t>(section)].heading);
+  return fromRecordText(kRangeListColumns[static_cast<std::size_t>(section)].heading);
 }
 
 }  // namespace deadhold::ui

@@ -17,7 +17,7 @@
 #include "dialog_units.h"
 #include "limited_line_edit.h"
 #include "notes_edit.h"
-#include "record_text.h"
+#include "surface/record_text.h"
 #include "target_area.h"
 
 namespace deadhold::ui {

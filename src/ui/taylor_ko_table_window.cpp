@@ -9,6 +9,7 @@
 
 #include "calculators/taylor_ko_table_dialog.h"
 #include "dialog_units.h"
+#include "surface/record_text.h"
 #include "window_size.h"
 
 namespace deadhold::ui {
@@ -20,7 +21,7 @@ TaylorKoTableWindow::TaylorKoTableWindow(const TaylorKoTableDialog& table, QWidg
   auto* explanation = new QLabel(TaylorKoTableDialog::kExplanation, this);
   explanation->setObjectName("explanation");
   explanation->setWordWrap(true);
-  auto* information = new QLabel(QString::fromLatin1(table.informationLine().c_str()), this);
+  auto* information = new QLabel(fromRecordText(table.informationLine()), this);
   information->setObjectName("information");
 
   auto* list = new QTreeWidget(this);
@@ -38,8 +39,8 @@ TaylorKoTableWindow::TaylorKoTableWindow(const TaylorKoTableDialog& table, QWidg
   for (int column = 1; column < headings.size(); ++column)
     list->header()->resizeSection(column, TaylorKoTableDialog::kDistanceColumnWidth);
   for (const TaylorKoRow& row : table.rows()) {
-    QStringList cells{QString::fromLatin1(row.species.c_str())};
-    for (const std::string& rating : row.ratings) cells << QString::fromLatin1(rating.c_str());
+    QStringList cells{fromRecordText(row.species)};
+    for (const std::string& rating : row.ratings) cells << fromRecordText(rating);
     list->addTopLevelItem(new QTreeWidgetItem(cells));
   }
 

@@ -90,18 +90,17 @@ class QtDialogsTest : public QObject {
     QCOMPARE(dialogs.messageBox("Done", "Warning", Buttons::Ok), Answer::Ok);
   }
 
-  void messageTextsAreSingleByteLatin1() {
+  // Messages name files as the system spells them.
+  void messageTextsShowFileNamesAsTheSystemSpellsThem() {
     QtDialogs dialogs;
     QString text;
     whenOpen<QMessageBox>([&](QMessageBox& box) {
       text = box.text();
       box.button(QMessageBox::Ok)->click();
     });
-    dialogs.messageBox(
-        "70\xB0"
-        "F",
-        "Warning", Buttons::Ok);
-    QCOMPARE(text, QString::fromUtf8("70°F"));
+    dialogs.messageBox("Could not write /home/jos\xC3\xA9/RELOADER.DAT: Permission denied",
+                       "FILE ERROR", Buttons::Ok);
+    QCOMPARE(text, QString::fromUtf8("Could not write /home/josé/RELOADER.DAT: Permission denied"));
   }
 
   void savePromptOpensInTheFolderAndAddsTheDefaultExtension() {

@@ -122,12 +122,15 @@ class ShotStringWindowTest : public QObject {
     deadhold::ui::LimitedLineEdit* wind = under.window.field(Field::wind);
     wind->setFocus();
     QTest::keyClicks(wind, "10 ");
-    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)));
-    QApplication::sendEvent(wind, &euro);
+    // The euro sign is in the records' code page; an arrow is not.
+    for (const char16_t typed : {u'\u20AC', u'\u2192'}) {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(typed)));
+      QApplication::sendEvent(wind, &key);
+    }
     QTest::keyClicks(wind, " gusts");
-    QCOMPARE(wind->text(), QString("10 ? gusts"));
-    QCOMPARE(wind->cursorPosition(), 10);
-    QCOMPARE(load_.wind.str(), std::string("10 ? gusts"));
+    QCOMPARE(wind->text(), QString::fromUtf8("10 €? gusts"));
+    QCOMPARE(wind->cursorPosition(), 11);
+    QCOMPARE(load_.wind.str(), std::string("10 \x80? gusts"));
   }
 
   void notesTakeCtrlEnterAsALineBreak() {

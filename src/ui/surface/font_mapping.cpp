@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "surface/record_text.h"
+
 namespace deadhold::ui {
 
 QStringList familiesForFace(const std::string& face) {
-  const QString name = QString::fromLatin1(face.data(), static_cast<qsizetype>(face.size()));
+  const QString name = fromRecordText(face);
   if (name.compare("Arial", Qt::CaseInsensitive) == 0)
     return {name, "Liberation Sans", "Arimo", "Helvetica"};
   if (name.compare("Verdana", Qt::CaseInsensitive) == 0)

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "surface/record_text.h"
+
 namespace deadhold::ui {
 
 PdfPrintTarget::PdfPrintTarget(std::filesystem::path file, const QPageLayout& layout,
@@ -31,7 +33,7 @@ int PdfPrintTarget::printableHeight() const {
 
 bool PdfPrintTarget::startDocument(const std::string& name) {
   if (documentStarted_) return false;
-  writer_.setTitle(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  writer_.setTitle(fromRecordText(name));
   documentStarted_ = buffer_.open(QIODevice::WriteOnly | QIODevice::Truncate);
   return documentStarted_;
 }

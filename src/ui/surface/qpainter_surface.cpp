@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include "surface/font_mapping.h"
+#include "surface/record_text.h"
 
 namespace deadhold::ui {
 
@@ -12,10 +13,6 @@ namespace {
 
 QColor qtColor(Color color) {
   return QColor(color.red, color.green, color.blue);
-}
-
-QString latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QImage qtImage(const Image& image) {
@@ -64,13 +61,13 @@ void QPainterSurface::setPen(const Pen& pen) {
 }
 
 TextSize QPainterSurface::measureText(std::string_view text) {
-  return {metrics_.horizontalAdvance(latin1(text)), metrics_.height()};
+  return {metrics_.horizontalAdvance(fromRecordText(text)), metrics_.height()};
 }
 
 void QPainterSurface::drawText(int x, int y, std::string_view text) {
   const QPen current = painter_.pen();
   painter_.setPen(QPen(Qt::black));
-  painter_.drawText(QPoint(x, y + metrics_.ascent()), latin1(text));
+  painter_.drawText(QPoint(x, y + metrics_.ascent()), fromRecordText(text));
   painter_.setPen(current);
 }
 

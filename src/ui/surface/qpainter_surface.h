@@ -14,7 +14,8 @@ class QPaintDevice;
 namespace deadhold::ui {
 
 // The program's drawing surface on a QPainter: a widget, a QImage, a QPrinter or a QPdfWriter.
-// Units are the device's pixels. Texts are single-byte (Latin-1) as the records store them.
+// Units are the device's pixels. Texts are single bytes in the Windows code page, as the
+// records store them (see ansi_text.h).
 class QPainterSurface : public Surface {
  public:
   // Metrics come from the given device, or from the painter's when none is given. The painter
