@@ -152,6 +152,23 @@ int repairBook(const LoadsArguments& arguments) {
   return kExitOk;
 }
 
+// As "Delete Load" in the Open Load dialog: no question asked, the current load moves as the
+// program moves it; then the book is saved.
+int deleteNumbered(const LoadsArguments& arguments) {
+  const auto database = openBook(arguments.database, false);
+  if (!database) return kExitRefused;
+  const LoadRecord* load = loadNumbered(*database, arguments.index);
+  if (load == nullptr) return kExitRefused;
+  const std::string description = loadDescription(*load);
+  database->removeLoad(load);
+  if (const auto error = database->writeDatabase()) {
+    refuse(error->message);
+    return kExitRefused;
+  }
+  std::cout << "Deleted load " << arguments.index << ": " << ansiToUtf8(description) << "\n";
+  return kExitOk;
+}
+
 void setupLoads(CLI::App& app, int& exitStatus) {
   auto arguments = std::make_shared<LoadsArguments>();
   CLI::App* loads = app.add_subcommand("loads", "The load book (RELOADER.DAT) and .BLD files");
@@ -200,6 +217,10 @@ void setupLoads(CLI::App& app, int& exitStatus) {
       "repair", "Give every blank caliber the caliber \"Unknown\" and save the book");
   repair->callback(run(&repairBook));
 
+  CLI::App* deleteCommand = loads->add_subcommand(
+      "delete", "Remove load N from the book and save it (the book as it was is kept as .BAK)");
+  deleteCommand->add_option("N", arguments->index, "the load's index")->required();
+  deleteCommand->callback(run(&deleteNumbered));
 }
 
 const CommandRegistration registration(30, &setupLoads);
