@@ -8,12 +8,14 @@
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "file_name_check.h"
+#include "chrono_options.h"
 #include "load_book.h"
 #include "loads/load_database.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
+#include "shot_string_commands.h"
 #include "text_columns.h"
 
 namespace deadhold::cli {
@@ -24,6 +26,7 @@ struct LoadsArguments {
   std::string format = "text";
   std::string index;
   std::string file;
+  VelocityImportArguments velocities;
 };
 
 TextRow listRow(const LoadRecord& load, int index) {
@@ -43,20 +46,6 @@ TextRow listRow(const LoadRecord& load, int index) {
 const TextRow kListHeader{"index",        "caliber",    "bulletWeight", "bulletMfg",
                           "bulletType",   "loadName",   "powderMfg",    "powderType",
                           "powderWeight", "avVelocity", "avGroup"};
-
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
-// RFC 4180: a header record, fields quoted where needed, records ended by CR LF.
-std::string csvRecord(const TextRow& row) {
-  std::string record;
-  for (const std::string& field : row) record += (record.empty() ? "" : ",") + csvField(field);
-  return record + "\r\n";
-}
 
 int listLoads(const LoadsArguments& arguments) {
   const auto database = openBook(arguments.database, false);
@@ -138,6 +127,14 @@ int importFile(const LoadsArguments& arguments) {
   return kExitOk;
 }
 
+int showStatistics(const LoadsArguments& arguments) {
+  return showShotStatistics(arguments.database, arguments.index, arguments.format);
+}
+
+int importVelocities(const LoadsArguments& arguments) {
+  return importShotVelocities(arguments.database, arguments.index, arguments.velocities);
+}
+
 int repairBook(const LoadsArguments& arguments) {
   const auto database = openBook(arguments.database, false);
   if (!database) return kExitRefused;
@@ -212,6 +209,39 @@ void setupLoads(CLI::App& app, int& exitStatus) {
       ->required()
       ->check(kFileNameCheck);
   importCommand->callback(run(&importFile));
+
+  CLI::App* stats = loads->add_subcommand(
+      "stats", "The statistics of load N's shot string: velocities, group and mean radius");
+  stats->add_option("N", arguments->index, "the load's index")->required();
+  stats->add_option("--format", arguments->format,
+                    "text or csv (RFC 4180: shots,mean_fps,es_fps,sd_fps,group_in,mean_radius_in)")
+      ->check(CLI::IsMember({"text", "csv"}))
+      ->default_str("text");
+  stats->footer(
+      "The velocity figures count every shot with a velocity, placed on the target or not; ES\n"
+      "is the extreme spread, SD the sample standard deviation (from two shots on). The group\n"
+      "and the mean radius (from the group's centre) count the placed holes. The load's own\n"
+      "avVelocity is another figure: the mean of the placed shots, as the large target sets it.");
+  stats->callback(run(&showStatistics));
+
+  CLI::App* velocities = loads->add_subcommand(
+      "velocities", "Put a chronograph series' velocities into load N's shots 1 to 10 and save");
+  velocities->add_option("N", arguments->index, "the load's index")->required();
+  velocities->add_option("FILE", arguments->velocities.file, "the chronograph file")
+      ->required()
+      ->check(kFileNameCheck);
+  velocities->add_option("--series", arguments->velocities.series,
+                         "the series' name, or its position in the file (1, 2, ...)");
+  velocities->add_option("--first", arguments->velocities.first,
+                         "the series' shot that becomes shot 1, for a series of more than ten")
+      ->default_str("1");
+  addChronoKindOption(*velocities, arguments->velocities.kind);
+  velocities->footer(
+      "As the large target's \"Import Velocities...\": shots 1, 2, ... get the series' velocities\n"
+      "(ten at most) in ft/s, the shots after them none; holes and every other field stay. The\n"
+      "load's avVelocity becomes the mean of its placed shots, as when the target is closed. A\n"
+      "file with several series needs --series. Nothing is saved when anything is refused.");
+  velocities->callback(run(&importVelocities));
 
   CLI::App* repair = loads->add_subcommand(
       "repair", "Give every blank caliber the caliber \"Unknown\" and save the book");

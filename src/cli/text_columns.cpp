@@ -34,4 +34,25 @@ std::string alignColumns(const std::vector<TextRow>& rows) {
   return text;
 }
 
+namespace {
+
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+}  // namespace
+
+std::string csvRecord(const TextRow& row) {
+  std::string record;
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    if (i > 0) record += ',';
+    record += csvField(row[i]);
+  }
+  record += "\r\n";
+  return record;
+}
+
 }  // namespace deadhold::cli

@@ -5,12 +5,18 @@
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "loadinfo/target_drawing.h"
+#include "loads/load_messages.h"
+#include "loads/shot_statistics.h"
 
 namespace deadhold {
 namespace {
 
 constexpr const char* kResetAllQuestion = "Are you sure you want to reset the Shot Data?";
 constexpr const char* kResetAllTitle = "Warning";
+constexpr const char* kChronoFileFilter =
+    "Chronograph Files (*.csv;*.txt)|*.csv;*.txt|All Files (*.*)|*.*||";
+constexpr const char* kNotChronoFileTitle = "WARNING";
+constexpr const char* kReplaceTitle = "Question";
 
 struct FieldInfo {
   const char* label;
@@ -29,6 +35,11 @@ constexpr std::array<FieldInfo, kShotStringFieldCount> kFields = {{
     {"Temp", 16},
     {"Elevation", 10},
     {"Scope Height", 10},
+    {"Shots", 0},
+    {"Mean Vel.", 0},
+    {"ES", 0},
+    {"SD", 0},
+    {"Mean Radius", 0},
 }};
 
 std::string distanceText(float inches) {
@@ -55,9 +66,10 @@ int ShotStringDialog::fieldLimit(ShotStringField field) {
   return kFields[static_cast<std::size_t>(field)].limit;
 }
 
-ShotStringDialog::ShotStringDialog(LoadRecord& load, Dialogs& dialogs)
-    : load_(load), dialogs_(dialogs) {
-  computeGroupSize();
+ShotStringDialog::ShotStringDialog(LoadRecord& load, Dialogs& dialogs,
+                                   std::filesystem::path startDirectory)
+    : load_(load), dialogs_(dialogs), startDirectory_(std::move(startDirectory)) {
+  computeStatistics();
   text(ShotStringField::targetDistance) = cformat("%i", cutToInt(load_.targetDistance));
   text(ShotStringField::elevation) = cformat("%i", cutToInt(load_.elevation));
   text(ShotStringField::temp) = cformat("%i", cutToInt(load_.temperature));
@@ -66,19 +78,15 @@ ShotStringDialog::ShotStringDialog(LoadRecord& load, Dialogs& dialogs)
   text(ShotStringField::scopeHeight) = cformat("%02f", static_cast<double>(load_.scopeHeight));
 }
 
-void ShotStringDialog::computeGroupSize() {
-  double largest = 0.0;
-  for (std::size_t i = 0; i < load_.shots.size(); ++i) {
-    if (load_.shots[i].shotPlaced == 0) continue;
-    for (std::size_t j = i + 1; j < load_.shots.size(); ++j) {
-      if (load_.shots[j].shotPlaced == 0) continue;
-      const double dx = load_.shots[i].shotX - load_.shots[j].shotX;
-      const double dy = load_.shots[i].shotY - load_.shots[j].shotY;
-      largest = std::max(largest, std::sqrt(dx * dx + dy * dy));
-    }
-  }
-  load_.avGroup = static_cast<float>(largest);
+void ShotStringDialog::computeStatistics() {
+  load_.avGroup = groupSize(load_);
   text(ShotStringField::groupSize) = distanceText(load_.avGroup);
+  const ShotStatisticsTexts statistics = shotStatisticsTexts(shotStatistics(load_));
+  text(ShotStringField::shots) = statistics.velocity.shots;
+  text(ShotStringField::meanVelocity) = statistics.velocity.mean;
+  text(ShotStringField::extremeSpread) = statistics.velocity.extremeSpread;
+  text(ShotStringField::standardDeviation) = statistics.velocity.standardDeviation;
+  text(ShotStringField::meanRadius) = statistics.meanRadius;
 }
 
 void ShotStringDialog::showSelectedShot() {
@@ -87,7 +95,7 @@ void ShotStringDialog::showSelectedShot() {
   text(ShotStringField::yDistance) = distanceText(shot.shotY);
   text(ShotStringField::radius) = distanceText(shot.shotRadius);
   text(ShotStringField::velocity) = cformat("%0.0f", static_cast<double>(shot.shotVelocity));
-  computeGroupSize();
+  computeStatistics();
 }
 
 void ShotStringDialog::selectShot(int number) {
@@ -149,14 +157,14 @@ void ShotStringDialog::typeText(ShotStringField field, std::string typed) {
       shot->shotRadius = radiusOf(shot->shotX, shot->shotY);
       shot->shotPlaced = 1;
       text(ShotStringField::radius) = distanceText(shot->shotRadius);
-      computeGroupSize();
+      computeStatistics();
       return;
     }
     case ShotStringField::velocity: {
       ShotRecord* shot = editedShot();
       if (!shot) return;
       shot->shotVelocity = parseStoredDecimal(value);
-      computeGroupSize();
+      computeStatistics();
       return;
     }
     case ShotStringField::targetDistance:
@@ -179,6 +187,11 @@ void ShotStringDialog::typeText(ShotStringField field, std::string typed) {
       return;
     case ShotStringField::radius:
     case ShotStringField::groupSize:
+    case ShotStringField::shots:
+    case ShotStringField::meanVelocity:
+    case ShotStringField::extremeSpread:
+    case ShotStringField::standardDeviation:
+    case ShotStringField::meanRadius:
       return;
   }
 }
@@ -204,6 +217,44 @@ void ShotStringDialog::resetAll() {
   }
   selectedShot_ = 0;
   showSelectedShot();
+}
+
+void ShotStringDialog::importVelocities(
+    const std::function<bool(ImportVelocitiesDialog&)>& chooseSeries, ChronoKind kind) {
+  FilePrompt prompt;
+  prompt.defaultExtension = ".csv";
+  prompt.filter = kChronoFileFilter;
+  prompt.confirmOverwrite = false;
+  prompt.initialFolder = startDirectory_;
+  const auto file = dialogs_.promptOpen(prompt);
+  if (!file) return;
+
+  ChronoFileRead read = readChronoFile(*file, kind);
+  if (!read.ok()) {
+    if (read.unreadable) {
+      dialogs_.messageBox(read.error, kFileErrorTitle, Buttons::Ok);
+    } else {
+      dialogs_.messageBox(read.error, kNotChronoFileTitle, Buttons::Ok, Icon::Exclamation);
+    }
+    return;
+  }
+  ImportVelocitiesDialog choice(file->string(), std::move(read.list));
+  if (!choice.canImport()) {
+    dialogs_.messageBox(file->string() + " holds no velocities", kNotChronoFileTitle, Buttons::Ok,
+                        Icon::Exclamation);
+    return;
+  }
+  if (!chooseSeries(choice) || !choice.accepted()) return;
+  if (holdsVelocities(load_) &&
+      dialogs_.messageBox(replaceVelocitiesQuestion(choice), kReplaceTitle, Buttons::YesNo,
+                          Icon::Question) != Answer::Yes)
+    return;
+  writeShotVelocities(load_, choice.chosenVelocities());
+  if (selectedShot_ >= 0) {
+    showSelectedShot();
+  } else {
+    computeStatistics();
+  }
 }
 
 void ShotStringDialog::close() {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
+#include <functional>
 #include <string>
 
+#include "chrono/chrono_file.h"
+#include "loadinfo/velocity_import.h"
 #include "loads/load_record.h"
 #include "platform/dialogs.h"
 #include "platform/surface.h"
@@ -22,8 +26,14 @@ enum class ShotStringField : std::size_t {
   temp,
   elevation,
   scopeHeight,
+  // The shot string's statistics, shown only.
+  shots,
+  meanVelocity,
+  extremeSpread,
+  standardDeviation,
+  meanRadius,
 };
-inline constexpr std::size_t kShotStringFieldCount = 11;
+inline constexpr std::size_t kShotStringFieldCount = 16;
 
 // The large target ("Shot String Info") on a load itself: the user picks a shot number and
 // places its hole by a right-click on the target or by typing its distances, types its
@@ -47,9 +57,11 @@ class ShotStringDialog {
   static constexpr const char* kNoShotMessage = "Please Select a Shot # to edit first";
   static constexpr const char* kNoShotTitle = "Error";
 
+  static constexpr const char* kImportCaption = "&Import Velocities\u2026";
+
   // Opening: nothing selected, nothing hidden, the group size computed into the load, the range
-  // conditions shown from it.
-  ShotStringDialog(LoadRecord& load, Dialogs& dialogs);
+  // conditions shown from it. Chronograph files are looked for in `startDirectory` first.
+  ShotStringDialog(LoadRecord& load, Dialogs& dialogs, std::filesystem::path startDirectory = {});
 
   // Radio buttons "Shot #1" to "Shot #10".
   void selectShot(int number);
@@ -63,6 +75,12 @@ class ShotStringDialog {
   void resetHole();
   // Asks first; the velocities stay, and shot #1 becomes the selected shot.
   void resetAll();
+  // "Import Velocities...": a chronograph file's series, one of which `chooseSeries` lets the
+  // user take (false: cancelled); its velocities replace the shots' after a question when
+  // there are velocities to replace. The file's format is told from its content unless `kind`
+  // names it.
+  void importVelocities(const std::function<bool(ImportVelocitiesDialog&)>& chooseSeries,
+                        ChronoKind kind = ChronoKind::automatic);
   // "&Return", Enter in a field or the close box: the load's velocity becomes the mean of the
   // placed shots. Escape does not close the dialog.
   void close();
@@ -91,12 +109,14 @@ class ShotStringDialog {
   std::string& text(ShotStringField field) { return fieldTexts_[static_cast<std::size_t>(field)]; }
   // Shows the selected shot's values and recomputes the group size.
   void showSelectedShot();
-  void computeGroupSize();
+  // The group size into the load, and every statistic shown.
+  void computeStatistics();
   // With no shot selected the user is told to choose one first.
   ShotRecord* editedShot();
 
   LoadRecord& load_;
   Dialogs& dialogs_;
+  std::filesystem::path startDirectory_;
   std::array<std::string, kShotStringFieldCount> fieldTexts_;
   std::string pointerXLine_;
   std::string pointerYLine_;

@@ -37,7 +37,7 @@ void QtLoadInfoDialogs::runOpenLoad() {
 }
 
 void QtLoadInfoDialogs::runShotString(LoadRecord& record) {
-  ShotStringDialog target(record, application_.dialogs());
+  ShotStringDialog target(record, application_.dialogs(), application_.startDirectory());
   ShotStringWindow window(target, parent_);
   window.exec();
   // However the window closed, the load's velocity becomes that of its placed shots.

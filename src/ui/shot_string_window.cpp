@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "dialog_units.h"
+#include "import_velocities_window.h"
 #include "limited_line_edit.h"
 #include "notes_edit.h"
 #include "surface/record_text.h"
@@ -128,7 +129,11 @@ QWidget* ShotStringWindow::createShotStrip() {
   auto* values = new QFormLayout;
   values->addRow(ShotStringDialog::fieldLabel(ShotStringField::velocity),
                  addField(ShotStringField::velocity));
-  for (ShotStringField which : {ShotStringField::radius, ShotStringField::groupSize}) {
+  // The string's statistics follow the group size, in the same style.
+  for (ShotStringField which :
+       {ShotStringField::radius, ShotStringField::groupSize, ShotStringField::meanRadius,
+        ShotStringField::shots, ShotStringField::meanVelocity, ShotStringField::extremeSpread,
+        ShotStringField::standardDeviation}) {
     LimitedLineEdit* shown = addField(which);
     shown->setReadOnly(true);
     shown->setFocusPolicy(Qt::ClickFocus);
@@ -138,12 +143,26 @@ QWidget* ShotStringWindow::createShotStrip() {
   column->addWidget(new QLabel("( * is calculated )", strip), 0, Qt::AlignRight);
   column->addStretch(1);
 
+  auto* importButton = new QPushButton(ShotStringDialog::kImportCaption, strip);
+  importButton->setObjectName("importVelocities");
+  importButton->setAutoDefault(false);
+  connect(importButton, &QPushButton::clicked, this, [this] { act([this] { importVelocities(); }); });
+  column->addWidget(importButton);
+
   auto* returnButton = new QPushButton("&Return", strip);
   returnButton->setObjectName("returnButton");
   returnButton->setDefault(true);  // Enter in a field closes the dialog
   connect(returnButton, &QPushButton::clicked, this, &QDialog::accept);
   column->addWidget(returnButton);
   return strip;
+}
+
+void ShotStringWindow::importVelocities() {
+  dialog_.importVelocities([this](ImportVelocitiesDialog& choice) {
+    ImportVelocitiesWindow window(choice, this);
+    window.exec();
+    return choice.accepted();
+  });
 }
 
 QWidget* ShotStringWindow::createRangeConditions() {
@@ -186,6 +205,7 @@ QWidget* ShotStringWindow::createRangeConditions() {
     act([this] { dialog_.typeText(ShotStringField::notes, notes_->storedText()); });
   });
   for (QHBoxLayout* row : {first, second, third}) rows->addLayout(row);
+  rows->addStretch(1);  // the strip may be the taller: the rows stay under the target
   return range;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "loadinfo/shot_string_dialog.h"
 
@@ -40,6 +41,7 @@ class ShotStringWindow : public QDialog {
  private:
   QWidget* createShotStrip();
   QWidget* createRangeConditions();
+  void importVelocities();
   LimitedLineEdit* addField(ShotStringField which);
   void act(const std::function<void()>& action);
   void showState();

@@ -4,19 +4,24 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
 #include <QtTest>
 
+#include "import_velocities_window.h"
 #include "limited_line_edit.h"
 #include "loadinfo/shot_string_dialog.h"
 #include "loads/load_rules.h"
 #include "notes_edit.h"
 #include "support/fake_dialogs.h"
 #include "target_area.h"
+#include "modal_step.h"
 #include "window_grab.h"
 
 using deadhold::LoadRecord;
 using deadhold::ShotStringDialog;
 using deadhold::testing::FakeDialogs;
+using deadhold::ui::ImportVelocitiesWindow;
 using deadhold::ui::ShotStringWindow;
 using Field = deadhold::ShotStringField;
 
@@ -168,6 +173,43 @@ class ShotStringWindowTest : public QObject {
     QTest::mouseMove(area, area->mapFrom(&under.window, QPoint(500, 300)));
     QCOMPARE(under.window.field(Field::groupSize)->text(), QString("1.677"));
     deadhold::testing::saveWindowGrab(under.window, "shot_string_target");
+  }
+
+  // The device's own UTF-16 LabRadar report, through the button, the series window and the
+  // question, into shots 1 to 5; the hole of shot 2 stays.
+  void importsALabRadarReport() {
+    load_.shots[1] = {3000.0f, 0.25f, 0.5f, 0.559f, 1};
+    load_.shots[3] = {2950.0f, -0.5f, 0.125f, 0.515f, 1};
+    load_.shots[6] = {2900.0f, 0.0f, 0.0f, 0.0f, 0};
+    dialogs_.openPaths.push_back(std::filesystem::path(DEADHOLD_CHRONO_SAMPLES) /
+                                 "labradar_utf16.csv");
+    TargetUnderTest under(load_, dialogs_);
+    QTest::mouseClick(under.window.shotButton(2), Qt::LeftButton);
+    deadhold::testing::onNextModal<ImportVelocitiesWindow>([](ImportVelocitiesWindow& series) {
+      QCOMPARE(series.windowTitle(), QString("Import Velocities"));
+      const QTreeWidgetItem* row = series.seriesList()->topLevelItem(0);
+      QCOMPARE(row->text(0) + " " + row->text(1) + " " + row->text(2) + " " + row->text(3) + " " +
+                   row->text(4),
+               QString("0001 5 2802.2 15.0 5.89"));
+      QVERIFY(!series.firstShot()->isEnabled());
+      deadhold::testing::saveWindowGrab(series, "import_velocities");
+      QTest::mouseClick(series.importButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(under.window.findChild<QPushButton*>("importVelocities"), Qt::LeftButton);
+
+    QCOMPARE(dialogs_.messages.size(), size_t(1));  // shots held velocities: asked, Yes
+    QCOMPARE(load_.shots[0].shotVelocity, 2801.0f);
+    QCOMPARE(load_.shots[4].shotVelocity, 2806.0f);
+    QCOMPARE(load_.shots[6].shotVelocity, 0.0f);
+    QCOMPARE(load_.shots[1].shotX, 0.25f);
+    QCOMPARE(under.window.field(Field::velocity)->text(), QString("2795"));
+    QCOMPARE(under.window.field(Field::shots)->text(), QString("5"));
+    QCOMPARE(under.window.field(Field::meanVelocity)->text(), QString("2802.2"));
+    QCOMPARE(under.window.field(Field::extremeSpread)->text(), QString("15.0"));
+    QCOMPARE(under.window.field(Field::standardDeviation)->text(), QString("5.89"));
+    QCOMPARE(under.window.field(Field::meanRadius)->text(), QString("0.419"));  // half of 0.839
+    QVERIFY(under.window.field(Field::meanVelocity)->isReadOnly());
+    deadhold::testing::saveWindowGrab(under.window, "shot_string_imported");
   }
 };
 
