@@ -1,19 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "chrono/chrono_series.h"
+#include "common/file_reading.h"
 
 namespace deadhold {
 
 // The chronograph file formats; `automatic` tells them apart by their content.
 enum class ChronoKind { automatic, labradar, garmin, magnetospeed, plain };
 
-// "auto", "labradar", "garmin", "magnetospeed", "plain": the names the command line takes.
-const char* chronoKindName(ChronoKind kind);
+// The kind named "auto", "labradar", "garmin", "magnetospeed" or "plain", as the command line
+// takes them.
 std::optional<ChronoKind> chronoKindNamed(std::string_view name);
 
 // A file read: the format it was found to be and its series, or why it could not be taken.
@@ -27,7 +29,8 @@ struct ChronoFileRead {
   bool ok() const { return error.empty(); }
 };
 
-inline constexpr std::size_t kChronoFileLimit = 64u << 20;
+// Far more than any chronograph writes: a file beyond it is no chronograph file.
+inline constexpr std::uint64_t kChronoFileLimit = 64 * kMebibyte;
 
 ChronoFileRead readChronoFile(const std::filesystem::path& file,
                               ChronoKind kind = ChronoKind::automatic);
