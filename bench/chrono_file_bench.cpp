@@ -25,11 +25,12 @@ class BenchFiles {
     std::minstd_rand random(17);
     const auto speed = [&random] { return 2700.0 + static_cast<double>(random() % 20000) / 100; };
 
-    std::string labradar = "sep=;\r\nDevice ID;LBR-0004217;;\r\nSeries No;0001;;\r\n"
-                           "Units velocity;fps;;\r\nShot ID;V0;V1;V2;Date;Time;\r\n";
+    std::string labradar =
+        "sep=;\r\nDevice ID;LBR-0004217;;\r\nSeries No;0001;;\r\n"
+        "Units velocity;fps;;\r\nShot ID;V0;V1;V2;Date;Time;\r\n";
     for (int i = 5; i < kLines; ++i) {
-      std::string row = cformat("%04d;%.2f;%.2f;%.2f;2024-05-11;09:12:40;\r\n", i - 4, speed(),
-                                speed(), speed());
+      std::string row =
+          cformat("%04d;%.2f;%.2f;%.2f;2024-05-11;09:12:40;\r\n", i - 4, speed(), speed(), speed());
       for (char& c : row) c = c == '.' ? ',' : c;
       labradar += row;
     }
@@ -71,8 +72,12 @@ void readFile(benchmark::State& state, const char* name) {
   }
 }
 
-void ChronoLabRadarUtf16(benchmark::State& state) { readFile(state, "SR0001 Report.csv"); }
-void ChronoMagnetoSpeedLog(benchmark::State& state) { readFile(state, "LOG.CSV"); }
+void ChronoLabRadarUtf16(benchmark::State& state) {
+  readFile(state, "SR0001 Report.csv");
+}
+void ChronoMagnetoSpeedLog(benchmark::State& state) {
+  readFile(state, "LOG.CSV");
+}
 BENCHMARK(ChronoLabRadarUtf16)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChronoMagnetoSpeedLog)->Unit(benchmark::kMillisecond);
 

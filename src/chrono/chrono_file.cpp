@@ -22,8 +22,9 @@ constexpr std::array<Format, 4> kFormats = {{
     {ChronoKind::labradar, "labradar", "a LabRadar series report", readLabRadar},
     {ChronoKind::magnetospeed, "magnetospeed", "a MagnetoSpeed LOG.CSV", readMagnetoSpeed},
     {ChronoKind::garmin, "garmin", "a Garmin Xero C1 CSV", readGarmin},
-    {ChronoKind::plain, "plain", "a list of velocities (one per line, or a CSV with a column "
-                                 "headed \"velocity\" or \"speed\")",
+    {ChronoKind::plain, "plain",
+     "a list of velocities (one per line, or a CSV with a column "
+     "headed \"velocity\" or \"speed\")",
      readPlainVelocities},
 }};
 
@@ -50,8 +51,8 @@ ChronoFileRead readChronoBytes(std::string_view bytes, ChronoKind kind,
     if (!reading) continue;
     read.kind = format.kind;
     if (!reading->refusal.empty()) {
-      read.error = "Could not read " + shownName + " as " + format.description + ": " +
-                   reading->refusal;
+      read.error =
+          "Could not read " + shownName + " as " + format.description + ": " + reading->refusal;
     }
     read.list = std::move(reading->list);
     return read;

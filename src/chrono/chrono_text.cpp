@@ -37,10 +37,11 @@ constexpr char32_t kReplacement = 0xFFFD;
 std::size_t utf8SequenceAt(std::string_view bytes, std::size_t i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
   const unsigned char lead = byte(i);
-  std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                     : lead >= 0xE0 && lead < 0xF0 ? 3
-                                     : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                                   : 0;
+  std::size_t length = lead < 0x80                   ? 1
+                       : lead >= 0xC2 && lead < 0xE0 ? 2
+                       : lead >= 0xE0 && lead < 0xF0 ? 3
+                       : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                     : 0;
   if (length == 0 || i + length > bytes.size()) return 0;
   for (std::size_t k = 1; k < length; ++k)
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -144,16 +145,16 @@ ChronoText::ChronoText(std::string_view bytes) : text_(decode(bytes)) {
   std::string_view rest = text_;
   while (!rest.empty()) {
     // find_first_of would search the two characters at every position.
-    const auto lineEnd = std::find_if(rest.begin(), rest.end(),
-                                      [](char c) { return c == '\r' || c == '\n'; });
-    const std::size_t end =
-        lineEnd == rest.end() ? std::string_view::npos : static_cast<std::size_t>(lineEnd - rest.begin());
+    const auto lineEnd =
+        std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const std::size_t end = lineEnd == rest.end()
+                                ? std::string_view::npos
+                                : static_cast<std::size_t>(lineEnd - rest.begin());
     lines_.push_back(rest.substr(0, end));
     if (end == std::string_view::npos) break;
     // CR LF, LF and a lone CR each end one line.
-    const std::size_t next = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n'
-                                 ? end + 2
-                                 : end + 1;
+    const std::size_t next =
+        rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n' ? end + 2 : end + 1;
     rest.remove_prefix(next);
   }
 }

@@ -46,7 +46,8 @@ std::optional<ChronoReading> readGarmin(const ChronoText& text) {
     splitFields(lines[i], speed->separator, fields);
     if (!isShotNumber(fields[0])) continue;
     if (!rows.complete(fields) || fields.size() <= speed->column) {
-      reading.list.warnings.push_back(ShotRowCheck::leftOut(series.name, "the row of shot " + fields[0]));
+      reading.list.warnings.push_back(
+          ShotRowCheck::leftOut(series.name, "the row of shot " + fields[0]));
       continue;
     }
     if (const auto value = parseSpeed(fields[speed->column]))

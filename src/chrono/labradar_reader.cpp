@@ -16,7 +16,8 @@ bool isKey(const std::vector<std::string>& fields, std::string_view key) {
 std::optional<ChronoReading> readLabRadar(const ChronoText& text) {
   const auto& lines = text.lines();
   char separator = ';';
-  if (!lines.empty() && lines[0].size() == 5 && lines[0].starts_with("sep=")) separator = lines[0][4];
+  if (!lines.empty() && lines[0].size() == 5 && lines[0].starts_with("sep="))
+    separator = lines[0][4];
 
   std::vector<std::string> fields;
   bool recognised = false;
@@ -47,7 +48,8 @@ std::optional<ChronoReading> readLabRadar(const ChronoText& text) {
     }
     inTable = true;
     if (!rows.complete(fields) || fields.size() <= kVelocityColumn) {
-      reading.list.warnings.push_back(ShotRowCheck::leftOut(series.name, "the row of shot " + fields[0]));
+      reading.list.warnings.push_back(
+          ShotRowCheck::leftOut(series.name, "the row of shot " + fields[0]));
       continue;
     }
     if (const auto speed = parseSpeed(fields[kVelocityColumn]))

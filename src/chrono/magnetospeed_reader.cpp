@@ -58,7 +58,8 @@ std::optional<ChronoReading> readMagnetoSpeed(const ChronoText& text) {
     const SpeedUnit unit =
         fields.size() > kUnitColumn ? speedUnitNamed(fields[kUnitColumn]) : SpeedUnit::unknown;
     if (unit == SpeedUnit::unknown) {
-      reading.list.warnings.push_back(ShotRowCheck::leftOut(open->series.name, "the row of shot " + fields[0]));
+      reading.list.warnings.push_back(
+          ShotRowCheck::leftOut(open->series.name, "the row of shot " + fields[0]));
       continue;
     }
     if (const auto speed = parseSpeed(fields[kVelocityColumn]))

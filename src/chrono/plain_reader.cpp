@@ -42,7 +42,8 @@ std::optional<Columns> findColumns(const std::vector<std::string_view>& lines,
     splitFields(lines[i], columns.separator, fields);
     for (std::size_t c = 0; c < fields.size(); ++c) {
       const std::string& name = fields[c];
-      if (columns.velocity == kNone && (containsFolded(name, "vel") || containsFolded(name, "speed"))) {
+      if (columns.velocity == kNone &&
+          (containsFolded(name, "vel") || containsFolded(name, "speed"))) {
         columns.velocity = c;
         const SpeedUnit named = speedUnitNamed(name);
         if (named != SpeedUnit::unknown) columns.headerUnit = named;

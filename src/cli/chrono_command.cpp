@@ -24,7 +24,8 @@ std::string csvText(const ChronoSeriesList& list) {
   std::string text = csvRecord({"series", "shot", "velocity_fps"});
   for (const ChronoSeries& series : list.series)
     for (std::size_t i = 0; i < series.velocities.size(); ++i)
-      text += csvRecord({series.name, std::to_string(i + 1), cformat("%.1f", series.velocities[i])});
+      text +=
+          csvRecord({series.name, std::to_string(i + 1), cformat("%.1f", series.velocities[i])});
   return text;
 }
 
@@ -61,9 +62,10 @@ void setupChrono(CLI::App& app, int& exitStatus) {
       ->required()
       ->check(kFileNameCheck);
   addChronoKindOption(*command, arguments->kind);
-  command->add_option("--format", arguments->format,
-                      "text (each series with its shots, mean, ES and SD) or "
-                      "csv (RFC 4180: series,shot,velocity_fps)")
+  command
+      ->add_option("--format", arguments->format,
+                   "text (each series with its shots, mean, ES and SD) or "
+                   "csv (RFC 4180: series,shot,velocity_fps)")
       ->check(CLI::IsMember({"text", "csv"}))
       ->default_str("text");
   command->footer(

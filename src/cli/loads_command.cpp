@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "chrono_options.h"
 #include "command_registry.h"
 #include "common/ansi_text.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
 #include "file_name_check.h"
-#include "chrono_options.h"
 #include "load_book.h"
 #include "loads/load_database.h"
 #include "loads/load_exchange.h"
@@ -213,8 +213,9 @@ void setupLoads(CLI::App& app, int& exitStatus) {
   CLI::App* stats = loads->add_subcommand(
       "stats", "The statistics of load N's shot string: velocities, group and mean radius");
   stats->add_option("N", arguments->index, "the load's index")->required();
-  stats->add_option("--format", arguments->format,
-                    "text or csv (RFC 4180: shots,mean_fps,es_fps,sd_fps,group_in,mean_radius_in)")
+  stats
+      ->add_option("--format", arguments->format,
+                   "text or csv (RFC 4180: shots,mean_fps,es_fps,sd_fps,group_in,mean_radius_in)")
       ->check(CLI::IsMember({"text", "csv"}))
       ->default_str("text");
   stats->footer(
@@ -232,8 +233,9 @@ void setupLoads(CLI::App& app, int& exitStatus) {
       ->check(kFileNameCheck);
   velocities->add_option("--series", arguments->velocities.series,
                          "the series' name, or its position in the file (1, 2, ...)");
-  velocities->add_option("--first", arguments->velocities.first,
-                         "the series' shot that becomes shot 1, for a series of more than ten")
+  velocities
+      ->add_option("--first", arguments->velocities.first,
+                   "the series' shot that becomes shot 1, for a series of more than ten")
       ->default_str("1");
   addChronoKindOption(*velocities, arguments->velocities.kind);
   velocities->footer(

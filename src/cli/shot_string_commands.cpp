@@ -125,10 +125,12 @@ int importShotVelocities(const std::string& book, const std::string& index,
   ImportAnswers answers(arguments.file);
   ShotStringDialog target(*load, answers);
   bool chosen = false;
-  target.importVelocities([&](ImportVelocitiesDialog& choice) {
-    chosen = chooseFromArguments(choice, arguments);
-    return chosen;
-  }, *chronoKindNamed(arguments.kind));
+  target.importVelocities(
+      [&](ImportVelocitiesDialog& choice) {
+        chosen = chooseFromArguments(choice, arguments);
+        return chosen;
+      },
+      *chronoKindNamed(arguments.kind));
   target.close();
   if (!chosen) {
     for (const auto& message : answers.messages()) refuse(message.text);

@@ -5,7 +5,8 @@
 namespace deadhold::cli {
 
 // `loads stats N`: the statistics of load N's shot string, as text or CSV.
-int showShotStatistics(const std::string& book, const std::string& index, const std::string& format);
+int showShotStatistics(const std::string& book, const std::string& index,
+                       const std::string& format);
 
 // What `loads velocities N FILE` takes from the file.
 struct VelocityImportArguments {

@@ -12,8 +12,8 @@ ImportVelocitiesDialog::ImportVelocitiesDialog(std::string fileName, ChronoSerie
     : fileName_(std::move(fileName)), list_(std::move(list)) {
   for (const ChronoSeries& series : list_.series) {
     const VelocityTexts texts = velocityTexts(velocityStatistics(series.velocities));
-    rows_.push_back({series.name, texts.shots, texts.mean, texts.extremeSpread,
-                     texts.standardDeviation});
+    rows_.push_back(
+        {series.name, texts.shots, texts.mean, texts.extremeSpread, texts.standardDeviation});
   }
   const auto withShots = std::find_if(list_.series.begin(), list_.series.end(),
                                       [](const ChronoSeries& s) { return !s.velocities.empty(); });
@@ -29,7 +29,8 @@ void ImportVelocitiesDialog::chooseSeries(int row) {
 
 int ImportVelocitiesDialog::lastFirstShot() const {
   if (chosen_ < 0) return 1;
-  const int shots = static_cast<int>(list_.series[static_cast<std::size_t>(chosen_)].velocities.size());
+  const int shots =
+      static_cast<int>(list_.series[static_cast<std::size_t>(chosen_)].velocities.size());
   return std::max(1, shots - kShotCount + 1);
 }
 
@@ -45,7 +46,8 @@ std::span<const double> ImportVelocitiesDialog::chosenVelocities() const {
   if (!canImport()) return {};
   const std::vector<double>& all = list_.series[static_cast<std::size_t>(chosen_)].velocities;
   const std::size_t start = static_cast<std::size_t>(first_ - 1);
-  return std::span<const double>(all).subspan(start, std::min<std::size_t>(kShotCount, all.size() - start));
+  return std::span<const double>(all).subspan(
+      start, std::min<std::size_t>(kShotCount, all.size() - start));
 }
 
 const std::string& ImportVelocitiesDialog::chosenName() const {
@@ -56,7 +58,8 @@ const std::string& ImportVelocitiesDialog::chosenName() const {
 std::string ImportVelocitiesDialog::rangeText() const {
   if (!canImport()) return "This series holds no shots";
   const int taken = static_cast<int>(chosenVelocities().size());
-  const int total = static_cast<int>(list_.series[static_cast<std::size_t>(chosen_)].velocities.size());
+  const int total =
+      static_cast<int>(list_.series[static_cast<std::size_t>(chosen_)].velocities.size());
   return cformat("Shots %d to %d of %d become shots 1 to %d", first_, first_ + taken - 1, total,
                  taken);
 }

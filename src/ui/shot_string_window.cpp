@@ -146,7 +146,8 @@ QWidget* ShotStringWindow::createShotStrip() {
   auto* importButton = new QPushButton(ShotStringDialog::kImportCaption, strip);
   importButton->setObjectName("importVelocities");
   importButton->setAutoDefault(false);
-  connect(importButton, &QPushButton::clicked, this, [this] { act([this] { importVelocities(); }); });
+  connect(importButton, &QPushButton::clicked, this,
+          [this] { act([this] { importVelocities(); }); });
   column->addWidget(importButton);
 
   auto* returnButton = new QPushButton("&Return", strip);

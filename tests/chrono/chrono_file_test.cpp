@@ -29,16 +29,36 @@ TEST(ChronoFile, ReadsEverySample) {
       {"labradar_utf16.csv", ChronoKind::labradar, {"0001"}, {5}, 2801.0, 2802.2, 0},
       {"labradar_mps.csv", ChronoKind::labradar, {"0002"}, {5}, 2801.0, 2802.2, 0},
       {"labradar_truncated.csv", ChronoKind::labradar, {"0001"}, {4}, 2801.0, 2801.25, 1},
-      {"garmin_fps.csv", ChronoKind::garmin, {"6.5 CM 140 ELD-M, 41.5 H4350"}, {5}, 2801.0,
-       2802.2, 0},
-      {"garmin_mps_decimal_comma.csv", ChronoKind::garmin, {"Série 3 – 308 Win"}, {3}, 2800.9,
-       2801.9, 0},
+      {"garmin_fps.csv",
+       ChronoKind::garmin,
+       {"6.5 CM 140 ELD-M, 41.5 H4350"},
+       {5},
+       2801.0,
+       2802.2,
+       0},
+      {"garmin_mps_decimal_comma.csv",
+       ChronoKind::garmin,
+       {"Série 3 – 308 Win"},
+       {3},
+       2800.9,
+       2801.9,
+       0},
       {"garmin_empty.csv", ChronoKind::garmin, {"Empty string"}, {0}, 0, 0, 0},
-      {"magnetospeed_log.csv", ChronoKind::magnetospeed, {"1", "2", "3"}, {5, 0, 2}, 2801.0,
-       2802.2, 0},
+      {"magnetospeed_log.csv",
+       ChronoKind::magnetospeed,
+       {"1", "2", "3"},
+       {5, 0, 2},
+       2801.0,
+       2802.2,
+       0},
       {"magnetospeed_truncated.csv", ChronoKind::magnetospeed, {"7"}, {3}, 2801.0, 2802.0, 2},
-      {"prochrono.csv", ChronoKind::plain, {"Ladder 41.0", "Ladder 41.5"}, {2, 2}, 2641.2,
-       2645.8, 0},
+      {"prochrono.csv",
+       ChronoKind::plain,
+       {"Ladder 41.0", "Ladder 41.5"},
+       {2, 2},
+       2641.2,
+       2645.8,
+       0},
       {"plain.txt", ChronoKind::plain, {"1"}, {5}, 2801.0, 2802.2, 0},
   };
   for (const Expected& sample : samples) {
@@ -65,9 +85,8 @@ TEST(ChronoFile, ConvertsMetresPerSecondAndNamesWhatWasCut) {
   EXPECT_DOUBLE_EQ(magneto.list.series[2].velocities[0], 853.7 / 0.3048);
   const ChronoFileRead cut = readChronoFile(kSamples / "magnetospeed_truncated.csv");
   EXPECT_EQ(cut.list.warnings,
-            (std::vector<std::string>{
-                "series 7: the row of shot 4 is cut short and was left out",
-                "series 7: 4 shots announced, 3 found"}));
+            (std::vector<std::string>{"series 7: the row of shot 4 is cut short and was left out",
+                                      "series 7: 4 shots announced, 3 found"}));
   const ChronoFileRead prochrono = readChronoFile(kSamples / "prochrono.csv");
   EXPECT_NEAR(prochrono.list.series[1].velocities[1], 817.0 / 0.3048, 1e-9);
 }
@@ -102,9 +121,11 @@ TEST(ChronoFile, RefusesWithOneLineNamingTheFile) {
       {folder.path(), ChronoKind::automatic,
        "Could not read " + folder.path().string() + ": Is a directory", true},
       {folder / "empty.csv", ChronoKind::automatic,
-       (folder / "empty.csv").string() + " is not a chronograph file Deadhold can read: expected "
-       "a LabRadar series report, a Garmin Xero C1 CSV, a MagnetoSpeed LOG.CSV, or velocities "
-       "one per line (or a CSV with a column headed \"velocity\" or \"speed\")", false},
+       (folder / "empty.csv").string() +
+           " is not a chronograph file Deadhold can read: expected "
+           "a LabRadar series report, a Garmin Xero C1 CSV, a MagnetoSpeed LOG.CSV, or velocities "
+           "one per line (or a CSV with a column headed \"velocity\" or \"speed\")",
+       false},
       {kSamples / "plain.txt", ChronoKind::labradar,
        (kSamples / "plain.txt").string() + " is not a LabRadar series report", false},
       {kSamples / "garmin_fps.csv", ChronoKind::magnetospeed,
@@ -118,8 +139,9 @@ TEST(ChronoFile, RefusesWithOneLineNamingTheFile) {
   }
   const ChronoFileRead kmh = readChronoBytes("Device ID;LBR;;\nUnits velocity;km/h;;\n1;3000;\n",
                                              ChronoKind::automatic, "SR.csv");
-  EXPECT_EQ(kmh.error, "Could not read SR.csv as a LabRadar series report: its velocity unit "
-                       "\"km/h\" is neither fps nor m/s");
+  EXPECT_EQ(kmh.error,
+            "Could not read SR.csv as a LabRadar series report: its velocity unit "
+            "\"km/h\" is neither fps nor m/s");
 }
 
 TEST(ChronoText, SplitsQuotedFieldsAndReadsSpeeds) {
@@ -132,9 +154,10 @@ TEST(ChronoText, SplitsQuotedFieldsAndReadsSpeeds) {
   EXPECT_EQ(tableSeparator("a,b;c"), ';');
 
   const std::pair<const char*, std::optional<double>> speeds[] = {
-      {"2801", 2801.0}, {" 2701,40 ", 2701.4}, {"853.7", 853.7}, {"0", std::nullopt},
-      {"-2801", std::nullopt}, {"2,801.5", std::nullopt}, {"2801.", std::nullopt},
-      {".5", std::nullopt}, {"1e3", std::nullopt}, {"", std::nullopt}, {"fps", std::nullopt}};
+      {"2801", 2801.0},        {" 2701,40 ", 2701.4},   {"853.7", 853.7},
+      {"0", std::nullopt},     {"-2801", std::nullopt}, {"2,801.5", std::nullopt},
+      {"2801.", std::nullopt}, {".5", std::nullopt},    {"1e3", std::nullopt},
+      {"", std::nullopt},      {"fps", std::nullopt}};
   for (const auto& [text, speed] : speeds) EXPECT_EQ(parseSpeed(text), speed) << text;
 }
 

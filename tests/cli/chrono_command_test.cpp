@@ -22,13 +22,13 @@ TEST(CliChrono, ListsEverySeriesAsTextOrCsv) {
             "\nSeries 2: 0 shots\n"
             "\nSeries 3: 2 shots, mean 2797.9, ES 5.9, SD 4.18 ft/s\n"
             "  #1  2800.9\n  #2  2794.9\n");
-  const CliRun csv = runCli({"chrono", kSamples + "/garmin_fps.csv", "--format", "csv",
-                             "--kind", "garmin"});
+  const CliRun csv =
+      runCli({"chrono", kSamples + "/garmin_fps.csv", "--format", "csv", "--kind", "garmin"});
   ASSERT_EQ(csv.exitCode, 0) << csv.err;
   const std::string name = "\"6.5 CM 140 ELD-M, 41.5 H4350\"";
   EXPECT_EQ(csv.out, "series,shot,velocity_fps\r\n" + name + ",1,2801.0\r\n" + name +
-                         ",2,2795.0\r\n" + name + ",3,2810.0\r\n" + name + ",4,2799.0\r\n" +
-                         name + ",5,2806.0\r\n");
+                         ",2,2795.0\r\n" + name + ",3,2810.0\r\n" + name + ",4,2799.0\r\n" + name +
+                         ",5,2806.0\r\n");
 }
 
 TEST(CliChrono, RefusesAFileItCannotReadWithOneLine) {
@@ -38,8 +38,9 @@ TEST(CliChrono, RefusesAFileItCannotReadWithOneLine) {
   EXPECT_EQ(run.err, "deadhold-cli: " + kSamples + "/plain.txt is not a LabRadar series report\n");
   const CliRun cut = runCli({"chrono", kSamples + "/labradar_truncated.csv"});
   EXPECT_EQ(cut.exitCode, 0);
-  EXPECT_EQ(cut.err,
-            "deadhold-cli: note: series 0001: the row of shot 0005 is cut short and was left out\n");
+  EXPECT_EQ(
+      cut.err,
+      "deadhold-cli: note: series 0001: the row of shot 0005 is cut short and was left out\n");
 }
 
 // A load with two placed holes and a velocity in shot 3, in a book of its own.
@@ -74,11 +75,13 @@ TEST_F(CliShotString, StatsAndAnImportThatKeepsTheHoles) {
   EXPECT_EQ(several.err, "deadhold-cli: " + kSamples +
                              "/magnetospeed_log.csv holds several series with shots (1, 3): name "
                              "one with --series\n");
-  const CliRun empty = loads({"velocities", "0", kSamples + "/magnetospeed_log.csv", "--series", "2"});
+  const CliRun empty =
+      loads({"velocities", "0", kSamples + "/magnetospeed_log.csv", "--series", "2"});
   EXPECT_EQ(empty.err, "deadhold-cli: series 2 holds no shots\n");
   EXPECT_EQ(testing::readBytes(book()), before);
 
-  const CliRun run = loads({"velocities", "0", kSamples + "/magnetospeed_log.csv", "--series", "3"});
+  const CliRun run =
+      loads({"velocities", "0", kSamples + "/magnetospeed_log.csv", "--series", "3"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out,
             "Shots 1 to 2 of 2 become shots 1 to 2 (series 3)\n"

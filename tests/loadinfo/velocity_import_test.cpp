@@ -82,19 +82,19 @@ TEST_F(VelocityImport, AShorterSeriesLeavesTheLaterShotsWithoutVelocity) {
   load.shots[2].shotVelocity = 0.0f;  // nothing to replace: no question
   import(kSamples / "magnetospeed_log.csv", [](ImportVelocitiesDialog& choice) {
     EXPECT_EQ(choice.rows().size(), 3u);
-    EXPECT_EQ(choice.rows()[1], (ImportVelocitiesDialog::Row{"2", "0", "", "", ""}));
-    choice.chooseSeries(1);
-    EXPECT_FALSE(choice.canImport());
-    EXPECT_EQ(choice.rangeText(), "This series holds no shots");
-    choice.chooseSeries(2);
-    choice.accept();
-    return true;
-  });
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_FLOAT_EQ(load.shots[1].shotVelocity, static_cast<float>(851.9 / 0.3048));
-  EXPECT_EQ(load.shots[2].shotVelocity, 0.0f);
-  EXPECT_EQ(dialog.fieldText(Field::meanRadius), "");  // one hole
-}
+  EXPECT_EQ(choice.rows()[1], (ImportVelocitiesDialog::Row{"2", "0", "", "", ""}));
+  choice.chooseSeries(1);
+  EXPECT_FALSE(choice.canImport());
+  EXPECT_EQ(choice.rangeText(), "This series holds no shots");
+  choice.chooseSeries(2);
+  choice.accept();
+  return true;
+});
+EXPECT_TRUE(dialogs.messages.empty());
+EXPECT_FLOAT_EQ(load.shots[1].shotVelocity, static_cast<float>(851.9 / 0.3048));
+EXPECT_EQ(load.shots[2].shotVelocity, 0.0f);
+EXPECT_EQ(dialog.fieldText(Field::meanRadius), "");  // one hole
+}  // namespace
 
 TEST_F(VelocityImport, RefusalsAndCancelsChangeNothing) {
   const LoadRecord before = load;
@@ -113,8 +113,9 @@ TEST_F(VelocityImport, RefusalsAndCancelsChangeNothing) {
             "Could not read " + (folder / "missing.csv").string() + ": No such file or directory");
   EXPECT_EQ(dialogs.messages[1].title, "WARNING");
   EXPECT_EQ(dialogs.messages[1].icon, Icon::Exclamation);
-  EXPECT_EQ(dialogs.messages[2].text, (kSamples / "garmin_empty.csv").string() + " holds no velocities");
+  EXPECT_EQ(dialogs.messages[2].text,
+            (kSamples / "garmin_empty.csv").string() + " holds no velocities");
 }
 
-}  // namespace
+}  // namespace deadhold
 }  // namespace deadhold

@@ -12,10 +12,10 @@
 #include "limited_line_edit.h"
 #include "loadinfo/shot_string_dialog.h"
 #include "loads/load_rules.h"
+#include "modal_step.h"
 #include "notes_edit.h"
 #include "support/fake_dialogs.h"
 #include "target_area.h"
-#include "modal_step.h"
 #include "window_grab.h"
 
 using deadhold::LoadRecord;
