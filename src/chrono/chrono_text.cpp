@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
+#include "common/ansi_text.h"
 #include "common/folded_compare.h"
 
 namespace deadhold {
@@ -102,20 +103,6 @@ void decodeUtf16(std::string_view bytes, bool littleEndian, std::string& out) {
   out.resize(static_cast<std::size_t>(put - out.data()));
 }
 
-void decodeSingleBytes(std::string_view bytes, bool utf8, std::string& out) {
-  out.resize(bytes.size() * 2);
-  char* put = out.data();
-  for (const char c : bytes) {
-    if (c == '\0') continue;
-    if (utf8 || static_cast<unsigned char>(c) < 0x80) {
-      *put++ = c;
-    } else {
-      put = putUtf8(put, static_cast<unsigned char>(c));
-    }
-  }
-  out.resize(static_cast<std::size_t>(put - out.data()));
-}
-
 std::string decode(std::string_view bytes) {
   std::string out;
   if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -128,7 +115,9 @@ std::string decode(std::string_view bytes) {
     decodeUtf16(bytes, *wide == Encoding::utf16le, out);
     return out;
   }
-  decodeSingleBytes(bytes, isUtf8(bytes), out);
+  // A stray NUL would end a field somewhere else; it carries nothing.
+  out = isUtf8(bytes) ? std::string(bytes) : ansiToUtf8(bytes);
+  std::erase(out, '\0');
   return out;
 }
 

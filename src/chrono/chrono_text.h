@@ -8,7 +8,7 @@
 namespace deadhold {
 
 // A chronograph file's text, decoded to UTF-8 and cut into lines (without their CR or LF).
-// Devices write UTF-16 (with or without a byte-order mark), exports UTF-8 or a single-byte code
+// Devices write UTF-16 (with or without a byte-order mark), exports UTF-8 or the Windows code
 // page; the decoding is chosen from the bytes.
 class ChronoText {
  public:

@@ -91,7 +91,7 @@ TEST(ChronoFile, ConvertsMetresPerSecondAndNamesWhatWasCut) {
   EXPECT_NEAR(prochrono.list.series[1].velocities[1], 817.0 / 0.3048, 1e-9);
 }
 
-TEST(ChronoFile, DecodesUtf16EitherWayAndUtf8WithItsMark) {
+TEST(ChronoFile, DecodesUtf16EitherWayUtf8WithItsMarkAndTheWindowsCodePage) {
   const std::string text = "Series No;0009;;\r\nUnits velocity;fps;;\r\n0001;2701,40;x\r\n";
   std::string little = "\xFF\xFE";
   std::string big = "\xFE\xFF";
@@ -105,6 +105,9 @@ TEST(ChronoFile, DecodesUtf16EitherWayAndUtf8WithItsMark) {
     EXPECT_EQ(read.list.series[0].name, "0009");
     EXPECT_DOUBLE_EQ(read.list.series[0].velocities.at(0), 2701.4);
   }
+  const std::string ansi = "Caf\xE9 \x96 308\n#,SPEED (FPS)\n1,2801\n";
+  EXPECT_EQ(readChronoBytes(ansi, ChronoKind::garmin, "x.csv").list.series[0].name,
+            "Caf\u00E9 \u2013 308");
 }
 
 TEST(ChronoFile, RefusesWithOneLineNamingTheFile) {
