@@ -32,9 +32,25 @@ QMessageBox::Icon qtIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The window a message or prompt belongs to, which it opens centred on: the active window, or,
+// when that one has just closed (a message right after its entry dialog), the window it belonged
+// to; without either, the program's visible main window.
+QWidget* owningWindow() {
+  QWidget* window = QApplication::activeModalWidget();
+  if (window == nullptr) window = QApplication::activeWindow();
+  while (window != nullptr && !window->isVisible())
+    window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr;
+  if (window != nullptr) return window;
+  for (QWidget* topLevel : QApplication::topLevelWidgets())
+    if (topLevel->isVisible() && topLevel->parentWidget() == nullptr &&
+        topLevel->windowType() == Qt::Window)
+      return topLevel;
+  return nullptr;
+}
+
 std::optional<std::filesystem::path> runFilePrompt(const FilePrompt& prompt,
                                                    QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(QApplication::activeWindow());
+  QFileDialog dialog(owningWindow());
   // Qt's own dialog on every desktop: it honours the default extension and asks before
   // overwriting, which some native dialogs leave to the caller.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -61,7 +77,7 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& title, 
                              Icon icon) {
   // Messages are the program's own words and the names of files, as the system spells them.
   QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::NoButton, QApplication::activeWindow());
+                  QMessageBox::NoButton, owningWindow());
   switch (buttons) {
     case Buttons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -90,7 +106,7 @@ std::optional<std::filesystem::path> QtDialogs::promptOpen(const FilePrompt& pro
 
 std::unique_ptr<PrintTarget> QtDialogs::choosePrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+  QPrintDialog dialog(printer.get(), owningWindow());
   // Every printout is whole: no page range, no selection. Printing to a PDF file stays open to
   // users without a printer.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

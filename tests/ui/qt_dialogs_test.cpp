@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -88,6 +89,29 @@ class QtDialogsTest : public QObject {
     QCOMPARE(dialogs.messageBox("Reset?", "Question", Buttons::YesNo), Answer::No);
     whenOpen<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
     QCOMPARE(dialogs.messageBox("Done", "Warning", Buttons::Ok), Answer::Ok);
+  }
+
+  // A message right after an entry dialog closed, before the desktop has made another window
+  // active, opens over the window that dialog belonged to, not where the dialog was.
+  void messageOpensCentredOnTheWindowItBelongsTo() {
+    QWidget window;
+    window.setGeometry(100, 100, 660, 460);
+    window.show();
+    QDialog entry(&window);
+    entry.setGeometry(600, 500, 200, 80);
+    entry.show();
+    QApplication::setActiveWindow(&entry);
+    QVERIFY(QTest::qWaitForWindowActive(&entry));
+    entry.hide();
+    QPoint centre;
+    whenOpen<QMessageBox>([&](QMessageBox& box) {
+      centre = box.geometry().center();
+      box.button(QMessageBox::Ok)->click();
+    });
+    QtDialogs().messageBox("Maximum Deadhold Range is 298 yrds", "Maximum Deadhold Range",
+                           Buttons::Ok, Icon::Information);
+    QVERIFY2((centre - window.geometry().center()).manhattanLength() <= 4,
+             qPrintable(QString("box centre %1,%2").arg(centre.x()).arg(centre.y())));
   }
 
   // Messages name files as the system spells them.
