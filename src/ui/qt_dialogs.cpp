@@ -32,6 +32,23 @@ QMessageBox::Icon qtIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Hides the page range box of Qt's print dialog each time the dialog shows.
+class PageRangeHider : public QObject {
+ public:
+  explicit PageRangeHider(QDialog& dialog) : dialog_(dialog) { dialog.installEventFilter(this); }
+  ~PageRangeHider() override { dialog_.removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      if (auto* range = dialog_.findChild<QWidget*>("gbPrintRange")) range->hide();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QDialog& dialog_;
+};
+
 // The window a message or prompt belongs to, which it opens centred on: the active window, or,
 // when that one has just closed (a message right after its entry dialog), the window it belonged
 // to; without either, the program's visible main window.
@@ -113,6 +130,9 @@ std::unique_ptr<PrintTarget> QtDialogs::choosePrinter() {
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  // Qt's own dialog still shows its range box when it opens, whatever the options; every
+  // printout is printed whole, so the box goes once the dialog has set itself up.
+  PageRangeHider hider(dialog);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
     const std::filesystem::path file(QFile::encodeName(printer->outputFileName()).toStdString());

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -112,6 +114,25 @@ class QtDialogsTest : public QObject {
                            Buttons::Ok, Icon::Information);
     QVERIFY2((centre - window.geometry().center()).manhattanLength() <= 4,
              qPrintable(QString("box centre %1,%2").arg(centre.x()).arg(centre.y())));
+  }
+
+  // Every printout is printed whole: the dialog offers no page range it would then ignore.
+  void printDialogOffersNoPageRange() {
+    int pageChoicesOffered = -1;
+    whenOpen<QPrintDialog>([&](QPrintDialog& dialog) {
+      // With its options opened, as a user looking for a page range would.
+      const auto buttons = dialog.findChildren<QPushButton*>();
+      for (QPushButton* button : buttons)
+        if (button->text().contains("Options")) button->click();
+      pageChoicesOffered = 0;
+      for (const char* name : {"printRange", "pagesRadioButton", "pageSetCombo"}) {
+        auto* choice = dialog.findChild<QWidget*>(name);
+        pageChoicesOffered += choice != nullptr && choice->isVisible() && choice->isEnabled();
+      }
+      dialog.reject();
+    });
+    QCOMPARE(QtDialogs().choosePrinter(), nullptr);
+    QCOMPARE(pageChoicesOffered, 0);
   }
 
   // Messages name files as the system spells them.
