@@ -3,7 +3,10 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTreeWidget>
+#include <memory>
 
 #include "dialog_units.h"
 #include "shell/help_page.h"
@@ -13,6 +16,22 @@ namespace {
 
 constexpr int kNodeRole = Qt::UserRole;
 constexpr int kNoNode = -2;  // matches no topic
+
+// The program's style, but with the dotted lines between items and at the root that the
+// classic Windows style draws for tree views; most styles draw none.
+class BranchLineStyle : public QProxyStyle {
+ public:
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_IndicatorBranch && lines_)
+      lines_->drawPrimitive(element, option, painter, widget);
+    else
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+ private:
+  std::unique_ptr<QStyle> lines_{QStyleFactory::create("Windows")};
+};
 
 }  // namespace
 
@@ -25,6 +44,9 @@ HelpPageWidget::HelpPageWidget(HelpPage& page, QWidget* parent)
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
   tree_->setRootIsDecorated(true);
+  auto* style = new BranchLineStyle;
+  style->setParent(tree_);
+  tree_->setStyle(style);
   tree_->setAllColumnsShowFocus(true);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
   // The one column is as wide as the view or its longest shown title, whichever is wider, so a

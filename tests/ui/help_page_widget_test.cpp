@@ -1,5 +1,7 @@
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -160,6 +162,25 @@ class HelpPageWidgetTest : public QObject {
         faq, "How can I exchange loads with my friends without having to re-enter all the data?");
     QVERIFY(tree_->columnWidth(0) >= tree_->visualItemRect(longest).left() +
                                          tree_->fontMetrics().horizontalAdvance(longest->text(0)));
+  }
+
+  // The tree draws lines between its items and at the root: the branch column of a row with a
+  // sibling below it carries a line, as the view asks its style to draw it.
+  void linesJoinTheItemsAndTheRoot() {
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QStyleOption option;
+    option.initFrom(tree_);
+    option.rect = image.rect();
+    option.state = QStyle::State_Item | QStyle::State_Sibling;
+    QPainter painter(&image);
+    tree_->style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, tree_);
+    painter.end();
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) inked += qGray(image.pixel(x, y)) < 200;
+    QVERIFY(inked >= 10);
+    QVERIFY(tree_->rootIsDecorated());
   }
 
  private:
