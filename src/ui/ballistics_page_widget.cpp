@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeView>
 
 #include "ballistics/ballistics_page.h"
@@ -28,8 +30,9 @@ constexpr std::array<const char*, kBallisticsFieldCount> kFieldNames{
     "name",           "ballisticCoeff", "bulletWeight", "muzzleVelocity",
     "targetDistance", "scopeHeight",    "temperature",  "altitude"};
 
-// Layout units. The graph takes the top of the page (147 pixels from y = 5); below it the name
-// row, the row of the seven inputs, then the list with the buttons to its right.
+// Layout units. The graph takes the top of the page (522 by 147 pixels at 10, 5) with the range
+// increments to its right; below it the name row, the row of the seven inputs, then the list with
+// the buttons to its right. The name field is wide enough for a whole load description.
 constexpr int kNameRowTop = 97;
 constexpr int kInputLabelTop = 113;
 constexpr int kInputTop = 122;
@@ -38,6 +41,8 @@ constexpr int kRowHeight = 12;
 constexpr int kLabelHeight = 9;
 constexpr std::array<int, 7> kInputLefts{2, 52, 102, 152, 212, 262, 312};
 constexpr std::array<int, 7> kInputWidths{46, 46, 46, 56, 46, 46, 46};
+constexpr int kGraphRight = 10 + 522;  // pixels
+constexpr int kIncrementsTop = 50;
 
 }  // namespace
 
@@ -71,13 +76,17 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
 
   name_ = new LimitedLineEdit(kNameTypingLimit, this);
   addField(BallisticsField::Name, name_, units.rect(2, kNameRowTop + 2, 22, kLabelHeight),
-           units.rect(26, kNameRowTop, 128, kRowHeight));
+           units.rect(26, kNameRowTop, 228, kRowHeight));
   connect(name_, &LimitedLineEdit::userChanged, this, [this](const QString& text) {
     page_.editField(BallisticsField::Name, toRecordText(text));
   });
 
   auto* incrementsLabel = new QLabel(kRangeIncrementsCaption, this);
-  incrementsLabel->setGeometry(units.rect(160, kNameRowTop + 2, 58, kLabelHeight));
+  // Two lines, as the room beside the graph is narrow.
+  incrementsLabel->setWordWrap(true);
+  const int besideGraph = kGraphRight + units.x(4);
+  incrementsLabel->setGeometry(besideGraph, units.y(kIncrementsTop), units.x(362) - besideGraph,
+                               units.y(2 * kLabelHeight));
   increments_ = new QComboBox(this);
   increments_->setObjectName("rangeIncrements");
   // Its field takes typing, which changes nothing: only choosing an entry counts.
@@ -90,7 +99,8 @@ void BallisticsPageWidget::createInputs(const DialogUnits& units) {
   QObject::disconnect(increments_->lineEdit(), &QLineEdit::editingFinished, increments_, nullptr);
   QObject::disconnect(increments_->lineEdit(), &QLineEdit::returnPressed, increments_, nullptr);
   for (const char* entry : kRangeIncrementEntries) increments_->addItem(entry);
-  increments_->setGeometry(units.rect(218, kNameRowTop, 34, kRowHeight));
+  increments_->setGeometry(besideGraph, units.y(kIncrementsTop + 2 * kLabelHeight + 2), units.x(34),
+                           units.y(kRowHeight));
   incrementsLabel->setBuddy(increments_);
   connect(increments_, &QComboBox::currentIndexChanged, this, [this](int entry) {
     page_.chooseRangeIncrement(entry);
@@ -192,8 +202,27 @@ void BallisticsPageWidget::showState() {
     increments_->setEditText(increments_->currentText());
   }
   listModel_->setRows(page_.listRows());
+  fitListColumns();
   for (QPushButton* button : resultButtons_) button->setEnabled(page_.resultButtonsEnabled());
   update();
+}
+
+void BallisticsPageWidget::fitListColumns() {
+  // Each column keeps its own width unless its widest cell needs more: a number is never cut
+  // short. The longest text of a column is its widest, all but exactly.
+  const QFontMetrics metrics(list_->font());
+  const int margins =
+      2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1) + 4;
+  const auto& rows = page_.listRows();
+  for (int column = 0; column < kRangeListColumnCount; ++column) {
+    std::size_t longest = 0;
+    for (std::size_t row = 1; row < rows.size(); ++row)
+      if (rows[row][column].size() > rows[longest][column].size()) longest = row;
+    if (rows.empty()) continue;
+    const int needed = metrics.horizontalAdvance(fromRecordText(rows[longest][column])) + margins;
+    if (list_->header()->sectionSize(column) < needed)
+      list_->header()->resizeSection(column, needed);
+  }
 }
 
 void BallisticsPageWidget::showEvent(QShowEvent* event) {

@@ -43,6 +43,7 @@ class BallisticsPageWidget : public QWidget {
   void createInputs(const DialogUnits& units);
   void createList(const DialogUnits& units);
   void createButtons(const DialogUnits& units);
+  void fitListColumns();
   QPushButton* addButton(const char* caption, const QRect& geometry,
                          void (BallisticsPageWidget::*action)());
 

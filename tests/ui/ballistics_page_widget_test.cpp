@@ -159,6 +159,30 @@ class BallisticsPageWidgetTest : public QObject {
     QCOMPARE(listedRows(), 21);
   }
 
+  // The whole default load description shows in "Name:", and no cell of the list is cut, even
+  // for the heaviest, fastest and most streamlined load the ranges allow.
+  void namesAndNumbersShowWhole() {
+    openBallisticsTab(dialogs_);
+    QLineEdit& name = field("name");
+    QCOMPARE(name.text(), QString("Default Load: .270 Winchester, 130 grn Sierra Gameking"));
+    QVERIFY(name.fontMetrics().horizontalAdvance(name.text()) < name.contentsRect().width() - 8);
+
+    retype(field("ballisticCoeff"), "5");
+    retype(field("bulletWeight"), "900");
+    retype(field("muzzleVelocity"), "4499");
+    child<QComboBox>("rangeIncrements").setCurrentIndex(3);
+    QTest::keyClick(&field("muzzleVelocity"), Qt::Key_Return);
+    const auto& list = child<QTreeView>("rangeList");
+    QCOMPARE(list.model()->index(10, 0).data().toString(), QString("1000 yds"));
+    for (int column = 0; column < list.model()->columnCount(); ++column) {
+      for (int row = 0; row < list.model()->rowCount(); ++row) {
+        const QString cell = list.model()->index(row, column).data().toString();
+        QVERIFY2(list.fontMetrics().horizontalAdvance(cell) < list.columnWidth(column),
+                 qPrintable(cell));
+      }
+    }
+  }
+
   void incrementsChooseTheListedRows() {
     openBallisticsTab(dialogs_);
     auto& increments = child<QComboBox>("rangeIncrements");
