@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialog_units.h"
 #include "limited_line_edit.h"
@@ -57,12 +59,26 @@ EditLoadWindow::EditLoadWindow(EditLoadDialog& editor, QWidget* parent)
   showState();
 }
 
+namespace {
+
+// Wide enough for a field's longest text of capitals, so that "BMFGABCDEFGHIJKL" shows whole.
+int widthForTyping(const QLineEdit& field, int characters) {
+  const QString capitals = QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ").left(characters);
+  const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+  // The edit's own margin of two pixels a side, and room for the cursor.
+  return field.fontMetrics().horizontalAdvance(capitals) + 2 * frame + 6;
+}
+
+}  // namespace
+
 void EditLoadWindow::createFields(QGridLayout& grid) {
   const DialogUnits units(font());
   const auto addField = [this, &grid, &units](EditLoadField which, int row, int column, int span) {
     auto* field = new LimitedLineEdit(editLoadFieldLimit(which), this);
     field->setObjectName(QString("editField%1").arg(static_cast<int>(which)));
-    field->setMinimumWidth(units.x(span == 1 ? 64 : 200));
+    field->setMinimumWidth(
+        span == 1 ? std::max(units.x(64), widthForTyping(*field, editLoadFieldLimit(which)))
+                  : units.x(200));
     auto* label = new QLabel(editLoadFieldLabel(which), this);
     label->setBuddy(field);
     grid.addWidget(label, row, column, 1, span);

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -114,6 +115,22 @@ class LoadEditorWindowsTest : public QObject {
     QCOMPARE(under.window.result(), int(QDialog::Accepted));
     QVERIFY(under.editor.accepted());
     QVERIFY(deadhold::sameBytes(under.editor.record(), load));
+  }
+
+  // A text as long as its field takes shows whole, not cut at the field's edge.
+  void fullLengthTextsShowWhole() {
+    LoadRecord load = sampleLoad();
+    load.bulletMfg.assign("BMfgABCDEFGHIJKL");
+    load.caseMfg.assign("CASEMFGABCDEFGHI");
+    EditorUnderTest under(load, dialogs_);
+    for (const EditLoadField which : {EditLoadField::bulletMfg, EditLoadField::caseMfg}) {
+      QLineEdit& field = *under.window.field(which);
+      QCOMPARE(field.text().size(), 16);
+      // The edit keeps two pixels a side inside its frame.
+      const int frame = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &field);
+      QVERIFY2(field.fontMetrics().horizontalAdvance(field.text()) + 2 * frame + 4 <= field.width(),
+               qPrintable(field.text()));
+    }
   }
 
   void typingGoesIntoTheCopyWithinTheLimits() {
