@@ -104,18 +104,22 @@ Rect drawTrajectoryGraph(Surface& surface, const TrajectoryTable& table, Traject
   }
 
   const int labelY = 9 * m + y0 + 2;
+  // Narrow columns (ten of them in the printed graph) leave no room for every label beside
+  // "0 yrds": a label that would run into the one before it is left out, never overprinted.
+  const int labelGap = surface.measureText(" ").width;
+  int labelsEnd = 0;
   for (int k = 0; k < g.columns; ++k) {
     const int X = k * CW;
     surface.setPen(kThinPen);
     line(X + H + x0, area.top, X + H + x0, line9);
     surface.setPen(kDottedPen);
     line(CW / 2 + X + H + x0, area.top, CW / 2 + X + H + x0, line9);
-    if (k == 0) {
-      surface.drawText(axisX, labelY, cformat("%d yrds", 0));
-    } else {
-      const std::string label = cformat("%d", k * 100);
-      surface.drawText(X + H + x0 - surface.measureText(label).width / 2, labelY, label);
-    }
+    const std::string label = k == 0 ? cformat("%d yrds", 0) : cformat("%d", k * 100);
+    const int width = surface.measureText(label).width;
+    const int labelX = k == 0 ? axisX : X + H + x0 - width / 2;
+    if (k > 0 && labelX < labelsEnd + labelGap) continue;
+    surface.drawText(labelX, labelY, label);
+    labelsEnd = labelX + width;
   }
 
   const int yZero = g.top * m + y0;

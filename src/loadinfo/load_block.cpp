@@ -59,7 +59,8 @@ std::array<std::string, 3> headerTexts(const LoadRecord* load) {
 
 }  // namespace
 
-LoadBlockExtent drawLoadBlock(Surface& surface, int x, int y, double k, const LoadRecord* load) {
+LoadBlockExtent drawLoadBlock(Surface& surface, int x, int y, double k, const LoadRecord* load,
+                              int rightEdge) {
   const SurfaceStateGuard guard(surface);
   const Font titleFont{"Arial", cutToInt(14 * k), 700};
   const Font bodyFont{"Arial", cutToInt(12 * k), 400};
@@ -82,27 +83,39 @@ LoadBlockExtent drawLoadBlock(Surface& surface, int x, int y, double k, const Lo
   surface.lineTo(x + titleSize.width, y + titleSize.height);
 
   surface.setFont(bodyFont);
-  const int y0 = y + titleSize.height + cutToInt(2 * k);
-  int headerX = x;
-  for (const std::string& text : headerTexts(load)) {
-    surface.drawText(headerX, y0, text);
-    headerX += width(text) + cutToInt(20 * k);
-  }
-
   // Values start after the column's widest label as measured ("Case Length:" is wider than
   // "Primer Lot #:" in Arial), and are fitted so they never run into the next column.
+  const std::array<LabelColumn, 4> columns = labelColumns(load);
+  std::array<int, 4> valueXs{};
   int labelX = x;
-  for (const LabelColumn& column : labelColumns(load)) {
+  for (std::size_t c = 0; c < columns.size(); ++c) {
     int widestLabel = 0;
-    for (const char* label : column.labels) widestLabel = std::max(widestLabel, width(label));
-    const int valueX = labelX + widestLabel + space;
+    for (const char* label : columns[c].labels) widestLabel = std::max(widestLabel, width(label));
+    valueXs[c] = labelX + widestLabel + space;
+    labelX = valueXs[c] + columnGap;
+  }
+
+  // A long load name is fitted like the values, and the date and lot follow it.
+  const int y0 = y + titleSize.height + cutToInt(2 * k);
+  const std::array<std::string, 3> header = headerTexts(load);
+  const int gap = cutToInt(20 * k);
+  const int headerEnd = std::min(labelX - space, rightEdge);
+  const int nameRoom = headerEnd - x - gap - width(header[1]) - gap - width(header[2]);
+  int headerX = x + std::min(width(header[0]), nameRoom) + gap;
+  drawFittedText(surface, x, y0, header[0], nameRoom);
+  surface.drawText(headerX, y0, header[1]);
+  surface.drawText(headerX + width(header[1]) + gap, y0, header[2]);
+
+  labelX = x;
+  for (std::size_t c = 0; c < columns.size(); ++c) {
+    const LabelColumn& column = columns[c];
     for (std::size_t i = 0; i < column.labels.size(); ++i) {
       const int lineY = y0 + row + static_cast<int>(i) * row;
       surface.drawText(labelX, lineY, column.labels[i]);
       if (i < column.values.size())
-        drawFittedText(surface, valueX, lineY, column.values[i], columnGap - space);
+        drawFittedText(surface, valueXs[c], lineY, column.values[i], columnGap - space);
     }
-    labelX = valueX + columnGap;
+    labelX = valueXs[c] + columnGap;
   }
 
   surface.setFont(titleFont);

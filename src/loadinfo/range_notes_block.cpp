@@ -17,7 +17,8 @@ bool endsWord(char c) {
 
 }  // namespace
 
-void drawRangeNotes(Surface& surface, int x, int y, double k, const LoadRecord* load) {
+void drawRangeNotes(Surface& surface, int x, int y, double k, const LoadRecord* load,
+                    int rightEdge) {
   const SurfaceStateGuard guard(surface);
   const char* const title = "Range Notes";
 
@@ -39,16 +40,29 @@ void drawRangeNotes(Surface& surface, int x, int y, double k, const LoadRecord* 
   const std::string_view notes = load->notes.view();
   int wordX = x;
   int wordY = y + cutToInt(2 * k);
+  const auto newLine = [&] {
+    wordX = x;
+    wordY += lineHeight;
+  };
   std::size_t wordStart = 0;
   for (std::size_t i = 0; i <= notes.size(); ++i) {
     if (i < notes.size() && !endsWord(notes[i])) continue;
-    const std::string_view word = notes.substr(wordStart, i - wordStart);
+    std::string_view word = notes.substr(wordStart, i - wordStart);
     wordStart = i + 1;
-    if (wordX - x > wrapLimit) {
-      wordX = x;
-      wordY += lineHeight;
+    TextSize size = surface.measureText(word);
+    // Past the wrap limit, or where the word would run off the sheet, the line ends.
+    if (wordX - x > wrapLimit || (wordX > x && wordX + size.width > rightEdge)) newLine();
+    // A word wider than a whole line goes on in pieces that each fit one.
+    while (word.size() > 1 && wordX + size.width > rightEdge) {
+      std::size_t fits = word.size() - 1;
+      while (fits > 1 && wordX + surface.measureText(word.substr(0, fits)).width > rightEdge)
+        --fits;
+      surface.drawText(wordX, wordY, word.substr(0, fits));
+      lineHeight = size.height;
+      newLine();
+      word.remove_prefix(fits);
+      size = surface.measureText(word);
     }
-    const TextSize size = surface.measureText(word);
     if (!word.empty()) surface.drawText(wordX, wordY, word);
     lineHeight = size.height;
     wordX += size.width + space;

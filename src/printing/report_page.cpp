@@ -45,12 +45,15 @@ void renderReportPage(Surface& surface, double s, const ReportPrintJob& job, Bal
   const int top = scaled(10, s);
   const int above = job.loadOnly ? top + scaled(20, s) : drawBallisticBlocks(surface, s, page);
 
+  // The page keeps clear of the printable area's right edge by its own shift from the left.
+  const int rightEdge = scaled(612, s) - scaled(10, s);
   const LoadBlockExtent block =
-      drawLoadBlock(surface, left, above + scaled(10, s), kBlockScale * s, load);
+      drawLoadBlock(surface, left, above + scaled(10, s), kBlockScale * s, load, rightEdge);
   const int targetEnd =
       drawTarget(surface, block.right + scaled(20, s), block.firstShotRow,
                  static_cast<float>(kTargetScale * s), kNoShotSelected, false, true, load);
-  drawRangeNotes(surface, targetEnd + scaled(20, s), block.firstShotRow, kBlockScale * s, load);
+  drawRangeNotes(surface, targetEnd + scaled(20, s), block.firstShotRow, kBlockScale * s, load,
+                 rightEdge);
 
   const SurfaceStateGuard guard(surface);
   surface.setFont({"Verdana", scaled(14, s), 700});

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "support/recording_surface.h"
 
@@ -214,6 +215,18 @@ TEST(TrajectoryGraph, HundredYardColumnsFiftyYardLinesAndLabels) {
   EXPECT_EQ(hundred->y, 133);
   EXPECT_NE(drawing->surface.findText("400"), nullptr);
   EXPECT_EQ(drawing->surface.findText("500"), nullptr);
+}
+
+TEST(TrajectoryGraph, ALabelThatWouldRunIntoTheOneBeforeIsLeftOut) {
+  // A path that never falls to the bottom: N = 10, CW = 50. "0 yrds" ends at 26 + 42 = 68; "100"
+  // would start at 76 - 10 = 66, so it is left out; "200" at 116 - 10 stands clear of it.
+  const auto drawing = draw(*pathTable([](int) { return 0.0; }), kResults);
+  EXPECT_EQ(drawing->surface.findText("100"), nullptr);
+  for (int hundreds = 2; hundreds <= 9; ++hundreds) {
+    const DrawOp* label = drawing->surface.findText(std::to_string(hundreds * 100));
+    ASSERT_NE(label, nullptr) << hundreds;
+    EXPECT_EQ(label->x, 26 + 50 * hundreds - 10);
+  }
 }
 
 TEST(TrajectoryGraph, QuarterColumnTicksOnTheLineOfSightThenTheAxes) {

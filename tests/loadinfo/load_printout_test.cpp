@@ -49,7 +49,7 @@ TEST(LoadBlock, PlacesHeaderColumnsAndShotStringByMeasuredWidths) {
   surface.setFont({"Verdana", 30, 400});
   surface.setPen({PenStyle::Dotted, 5, kRed});
   const auto load = sampleLoad();
-  const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, load.get());
+  const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, load.get(), 10000);
 
   const std::vector<PlacedText> texts = surface.placedTexts();
   const std::vector<PlacedText> head{
@@ -139,9 +139,36 @@ TEST(LoadBlock, PlacesHeaderColumnsAndShotStringByMeasuredWidths) {
   EXPECT_EQ(surface.pen(), (Pen{PenStyle::Dotted, 5, kRed}));
 }
 
+// The header line ends where the last column's values end (710 + 96 - 6 = 800 at k = 1) or at
+// the printable edge: a name too long for it is fitted like the values, and the date and lot
+// follow it whole.
+TEST(LoadBlock, ALongLoadNameIsFittedIntoTheHeaderLine) {
+  RecordingSurface surface;
+  auto load = sampleLoad();
+  load->loadName.assign(std::string(200, 'N'));  // longer names come only from files
+  drawLoadBlock(surface, 50, 100, 1, load.get(), 10000);
+  const std::vector<DrawOp> texts = surface.texts();
+  const auto end = [](const DrawOp& text) {
+    return text.x + static_cast<int>(text.text.size()) * text.font.cellHeight / 2;
+  };
+  EXPECT_EQ(texts[1].text.rfind("Load Name: NNN", 0), 0u);
+  EXPECT_EQ(texts[1].text.substr(texts[1].text.size() - 3), "...");
+  EXPECT_EQ(texts[2].text, "Mfg Date: 3/1/99");
+  // The name gets 800 - 50 - 20 - 96 - 20 - 78 = 536 and ends within it.
+  EXPECT_LE(end(texts[1]), 50 + 536);
+  EXPECT_EQ(texts[2].x, 50 + 536 + 20);
+  EXPECT_EQ(texts[3].text, "Mfg Lot #: A7");
+  EXPECT_EQ(texts[3].x, 50 + 536 + 20 + 96 + 20);
+  EXPECT_EQ(end(texts[3]), 800);
+
+  surface.ops.clear();
+  drawLoadBlock(surface, 50, 100, 1, load.get(), 700);
+  EXPECT_EQ(surface.texts()[3].x, 700 - 78);
+}
+
 TEST(LoadBlock, WithoutALoadDrawsTheLabelsAndShotNumbersOnly) {
   RecordingSurface surface;
-  const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, nullptr);
+  const LoadBlockExtent extent = drawLoadBlock(surface, 50, 100, 1, nullptr, 10000);
   EXPECT_EQ(extent, (LoadBlockExtent{100, 239, 294, 389}));
   const std::vector<PlacedText> texts = surface.placedTexts();
   EXPECT_EQ(texts[1], (PlacedText{50, 116, "Load Name: "}));
@@ -159,7 +186,7 @@ TEST(LoadBlock, ScaledLengthsAreCutOneByOne) {
   RecordingSurface surface;
   // k = 0.9 x 7.843...: fonts 98 and 84, 2k cut to 14, 20k to 141, 10k to 70.
   const double k = 0.9 * (4800.0 / 612);
-  const LoadBlockExtent extent = drawLoadBlock(surface, 391, 300, k, sampleLoad().get());
+  const LoadBlockExtent extent = drawLoadBlock(surface, 391, 300, k, sampleLoad().get(), 10000);
   EXPECT_EQ(surface.findText("Cartridge Load Information")->font.cellHeight, 98);
   EXPECT_EQ(surface.findText("Load Name: Match")->y, 300 + 98 + 14);
   EXPECT_EQ(surface.findText("Mfg Date: 3/1/99")->x, 391 + 16 * 42 + 141);
@@ -173,10 +200,10 @@ class RangeNotes : public ::testing::Test {
  protected:
   // The body font is 14 high (7 per character): "Range Notes" is 77 wide, so lines break once
   // they have run past cut(2.5 x 77) = 192.
-  std::vector<PlacedText> notesDrawn(std::string_view notes) {
+  std::vector<PlacedText> notesDrawn(std::string_view notes, int rightEdge = 10000) {
     load.notes.assign(notes);
     surface.ops.clear();
-    drawRangeNotes(surface, 400, 239, 1, &load);
+    drawRangeNotes(surface, 400, 239, 1, &load, rightEdge);
     const std::vector<PlacedText> texts = surface.placedTexts();
     return std::vector<PlacedText>(texts.begin() + 1, texts.end());
   }
@@ -219,6 +246,25 @@ TEST_F(RangeNotes, TheLimitIsTestedBeforeEachWord) {
                 {400, 241, "abcdefghijklm"}, {498, 241, "abcdefghijklm"}, {400, 255, "x"}}));
 }
 
+TEST_F(RangeNotes, NoWordRunsPastTheEdgeOfThePrintableArea) {
+  // With the edge at 650, the third word (x 554, 70 wide) would end at 624: it stays; at 620
+  // it starts the next line, where the limit rule goes on as before.
+  EXPECT_EQ(notesDrawn("0123456789 abcdefghij 0123456789 klmnopqrst end", 650)[2],
+            (PlacedText{554, 241, "0123456789"}));
+  EXPECT_EQ(notesDrawn("0123456789 abcdefghij 0123456789 klmnopqrst end", 620),
+            (std::vector<PlacedText>{{400, 241, "0123456789"},
+                                     {477, 241, "abcdefghij"},
+                                     {400, 255, "0123456789"},
+                                     {477, 255, "klmnopqrst"},
+                                     {554, 255, "end"}}));
+  // A word wider than a whole line (400 to 470 holds 10 characters) is broken at the edge.
+  EXPECT_EQ(notesDrawn("ab 0123456789abcdefghijklmno", 470),
+            (std::vector<PlacedText>{{400, 241, "ab"},
+                                     {400, 255, "0123456789"},
+                                     {400, 269, "abcdefghij"},
+                                     {400, 283, "klmno"}}));
+}
+
 TEST_F(RangeNotes, LineBreaksInTheNotesOnlyEndWords) {
   EXPECT_EQ(notesDrawn("one two"), (std::vector<PlacedText>{{400, 241, "one"}, {428, 241, "two"}}));
   // CR LF is two word ends: the empty word between them takes one more space.
@@ -239,7 +285,7 @@ TEST_F(RangeNotes, OnlyTheTextBeforeItsEndIsPrinted) {
 }
 
 TEST_F(RangeNotes, WithoutALoadOnlyTheTitleIsDrawn) {
-  drawRangeNotes(surface, 400, 239, 1, nullptr);
+  drawRangeNotes(surface, 400, 239, 1, nullptr, 10000);
   EXPECT_EQ(surface.texts().size(), 1u);
   EXPECT_EQ(surface.lines().size(), 1u);
 }
