@@ -75,8 +75,9 @@ constexpr HelpTopic kTopics[] = {
      "velocity and average group. Click a line and press Select Load to make it the active load.",
      0},
     {"Delete Load Button",
-     "Deletes the hilighted load in the listbox from the database. There is no second question "
-     "and no undo, so export a load before deleting it if you may want it again.",
+     "Deletes the hilighted load in the listbox from the database. There is no second question. "
+     "To go back, close Deadhold and copy RELOADER.BAK over RELOADER.DAT: it holds the load book "
+     "as it was before this run of the program first changed it.",
      0},
     {"Import Load Button",
      "Imports a previously exported Binary load information file. Useful for sharing loads among "

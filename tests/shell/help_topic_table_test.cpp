@@ -59,6 +59,7 @@ TEST(HelpTopicTable, WrittenTextsKeepTheProgramsOwnFacts) {
   table.build();
   auto textOf = [&](int position) { return std::string_view(table.topics()[position - 1].text); };
   EXPECT_NE(textOf(7).find("RELOADER.DAT"), std::string_view::npos);
+  EXPECT_NE(textOf(13).find("copy RELOADER.BAK over RELOADER.DAT"), std::string_view::npos);
   EXPECT_NE(textOf(37).find("CTRL+ENTER"), std::string_view::npos);
   EXPECT_TRUE(textOf(77).starts_with("The \"Deadhold Range\""));
   EXPECT_NE(textOf(77).find("6 inches"), std::string_view::npos);
