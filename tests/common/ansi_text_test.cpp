@@ -2,29 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace deadhold {
 namespace {
 
-using namespace std::string_literals;
-
 TEST(AnsiText, DecodesTheWindowsCodePage) {
-  const struct {
-    std::string ansi;
-    const char* utf8;
-  } cases[] = {
-      {"Sierra .308", "Sierra .308"},
-      {"Caf\xE9 \xAE \xB0", "Café ® °"},
-      {"\x80 \x82 \x84 \x85 \x8A \x8C \x8E", "€ ‚ „ … Š Œ Ž"},
-      {"\x91\x92 \x93\x94 \x95 \x96 \x97 \x99 \x9C \x9F", "‘’ “” • – — ™ œ Ÿ"},
-      {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ansiToUtf8(c.ansi), c.utf8) << c.ansi;
-  EXPECT_EQ(ansiToUtf8("a\0b"s), "a\0b"s);
-}
-
-TEST(AnsiText, EveryDefinedByteComesBackAsItself) {
+  EXPECT_EQ(ansiToUtf8(
+                "Caf\xE9 \xAE \x80 \x82 \x85 \x8A \x8C \x91\x92 \x93\x94 \x95 \x96 \x97 \x99 \x9F"),
+            "Café ® € ‚ … Š Œ ‘’ “” • – — ™ Ÿ");
+  EXPECT_EQ(ansiToUtf8("\x81\x8D\x8F\x90\x9D"), "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
   for (int byte = 0; byte < 256; ++byte) {
     const std::string ansi(1, static_cast<char>(byte));
     const bool undefined =
@@ -39,8 +24,7 @@ TEST(AnsiText, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
     std::string ansi;
   } cases[] = {
       {"€ 12 – Elk™", "\x80 12 \x96 Elk\x99"},
-      {"ł → 🦌", "? ? ?"},
-      {"\uFFFD", "?"},
+      {"ł → 🦌 \uFFFD", "? ? ? ?"},
       {"\xC3", "?"},                        // cut short
       {"\xE2\x82x", "??x"},                 // a continuation byte missing
       {"\xC0\x80 \xE0\x82\xAC", "?? ???"},  // overlong forms of NUL and the euro sign

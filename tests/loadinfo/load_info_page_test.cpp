@@ -367,25 +367,5 @@ TEST_F(LoadInfoPageTest, ABookThatCannotBeReadIsReportedAtStartUp) {
   EXPECT_EQ(page.groupCaption(), "Load Name:");
 }
 
-// A file that is no load book is set aside under a name the message gives; the loads made
-// afterwards go to a new book, and the file is never written over.
-TEST_F(LoadInfoPageTest, AFileThatIsNoLoadBookIsSetAsideAtStartUp) {
-  testing::writeBytes(bookFile(), "Elk loads to try\n");
-  page.initialise();
-  const std::string keptAs = bookFile().string() + ".not-a-load-book";
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, "FILE ERROR");
-  EXPECT_EQ(dialogs.messages[0].text,
-            "Could not read " + bookFile().string() + ": not a load book\n\nThe file was kept as " +
-                keptAs + ". A new, empty load book starts; the loads you make are saved as " +
-                bookFile().string() + ".");
-  EXPECT_EQ(testing::readBytes(keptAs), "Elk loads to try\n");
-  loadDialogs.editScript = [](LoadRecord& load) { load = sampleLoad(); };
-  page.newLoad(loadDialogs);
-  page.shutDown();
-  LoadDatabase reread(bookFile());
-  EXPECT_EQ(reread.readDatabase(), 1);
-}
-
 }  // namespace
 }  // namespace deadhold

@@ -143,12 +143,14 @@ std::string saveEverythingWithoutFolderPermission(const std::filesystem::path& f
                                                   bool filesWritable) {
   const testing::PermissionBitsBind asAnyUser;
   namespace fs = std::filesystem;
-  const auto fileRights = fs::perms::owner_read | (filesWritable ? fs::perms::owner_write : fs::perms::none);
+  const auto fileRights =
+      fs::perms::owner_read | (filesWritable ? fs::perms::owner_write : fs::perms::none);
   for (const char* file : kFiles) fs::permissions(folder / file, fileRights);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   std::string report = saveEverything(folder);
   fs::permissions(folder, fs::perms::owner_all);
-  for (const char* file : kFiles) fs::permissions(folder / file, fs::perms::owner_read | fs::perms::owner_write);
+  for (const char* file : kFiles)
+    fs::permissions(folder / file, fs::perms::owner_read | fs::perms::owner_write);
   return report;
 }
 
@@ -169,8 +171,6 @@ TEST(BrokenFolder, AFolderWithoutWritePermissionStillSavesOverWritableFiles) {
             "BALLISTIC.TXT CHANGED\n0 other files\n");
   LoadDatabase book(folder / kDatabaseFileName);
   EXPECT_EQ(book.readDatabase(), 3);  // the two loads and the import
-  EXPECT_EQ(readBytes(folder / "LOADDATA.BLD").size(), kLoadRecordSize);
-  EXPECT_EQ(readBytes(folder / "LOAD.TXT").substr(0, 27), "Cartridge Load Information\n");
 }
 
 }  // namespace
