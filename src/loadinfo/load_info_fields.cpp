@@ -1,6 +1,7 @@
 #include "loadinfo/load_info_fields.h"
 
 #include "common/cformat.h"
+#include "loads/shot_statistics.h"
 
 namespace deadhold {
 
@@ -60,6 +61,14 @@ ShotListRow shotListRow(const ShotRecord& shot, int number) {
   return {cformat("#%i)", number), cformat("%0.0f fps", shot.shotVelocity),
           cformat("%0.03f in", shot.shotX), cformat("%0.03f in", shot.shotY),
           cformat("%0.03f in", shot.shotRadius)};
+}
+
+std::array<std::string, 2> statisticsLines(const LoadRecord& load) {
+  const VelocityTexts texts = velocityTexts(shotStatistics(load).velocity);
+  if (texts.mean.empty()) return {};
+  std::string spread = "ES " + texts.extremeSpread;
+  if (!texts.standardDeviation.empty()) spread += "  SD " + texts.standardDeviation;
+  return {"Shots " + texts.shots + "  Mean " + texts.mean, spread};
 }
 
 }  // namespace deadhold

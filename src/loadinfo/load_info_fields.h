@@ -81,4 +81,8 @@ using ShotListRow = std::array<std::string, kShotListColumns.size()>;
 // One row for a placed shot, numbered 1 to 10.
 ShotListRow shotListRow(const ShotRecord& shot, int number);
 
+// The velocity statistics of the shot string in two short lines under the small target
+// ("Shots 5  Mean 2802.2", "ES 15.0  SD 5.89"); both empty while no shot has a velocity.
+std::array<std::string, 2> statisticsLines(const LoadRecord& load);
+
 }  // namespace deadhold

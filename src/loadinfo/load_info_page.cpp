@@ -58,6 +58,7 @@ void LoadInfoPage::showCurrentLoad() {
     for (int i = 0; i < kShotCount; ++i)
       if (load->shots[i].shotPlaced != 0) shotRows_.push_back(shotListRow(load->shots[i], i + 1));
   }
+  statisticsLines_ = load ? deadhold::statisticsLines(*load) : std::array<std::string, 2>{};
   // Always follows the current load, including after an Open Load that ends with one.
   loadButtonsEnabled_ = load != nullptr;
 }

@@ -51,6 +51,8 @@ class LoadInfoPage {
   bool crimpChecked() const { return crimpChecked_; }
   const std::string& groupCaption() const { return groupCaption_; }
   const std::vector<ShotListRow>& shotRows() const { return shotRows_; }
+  // Under the small target: the shot string's velocity statistics.
+  const std::array<std::string, 2>& statisticsLines() const { return statisticsLines_; }
   // "&Edit Load", "&Large Target", "&Save to TXT" and "&Print": usable only with a current load.
   bool loadButtonsEnabled() const { return loadButtonsEnabled_; }
 
@@ -73,6 +75,7 @@ class LoadInfoPage {
   bool crimpChecked_ = false;
   std::string groupCaption_ = "Load Name:";
   std::vector<ShotListRow> shotRows_;
+  std::array<std::string, 2> statisticsLines_;
   bool loadButtonsEnabled_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "ballistics/range_tables_block.h"
 #include "loadinfo/load_block.h"
 #include "loadinfo/range_notes_block.h"
+#include "loadinfo/shot_statistics_line.h"
 #include "loadinfo/target_drawing.h"
 #include "printing/page_scale.h"
 #include "printing/printing_texts.h"
@@ -55,12 +56,17 @@ void renderReportPage(Surface& surface, double s, const ReportPrintJob& job, Bal
   drawRangeNotes(surface, targetEnd + scaled(20, s), block.firstShotRow, kBlockScale * s, load,
                  rightEdge);
 
+  const int footerY = block.bottom + scaled(10, s);
+  const int underline = footerY + scaled(14, s);
+  // The shot string's statistics go under the footer, where the sheet has room left; nothing
+  // moves for them. The sheet's height lies within the printable area at any scale.
+  drawShotStatisticsLine(surface, left, underline + scaled(4, s), kBlockScale * s, load,
+                         scaled(kSheetWidth - 80, s), scaled(kSheetHeight, s));
+
   const SurfaceStateGuard guard(surface);
   surface.setFont({"Verdana", scaled(14, s), 700});
   surface.setPen(kFooterPen);
-  const int footerY = block.bottom + scaled(10, s);
   surface.drawText(left, footerY, kReportFooter);
-  const int underline = footerY + scaled(14, s);
   surface.moveTo(left, underline);
   surface.lineTo(left + surface.measureText(kReportFooter).width, underline);
 }

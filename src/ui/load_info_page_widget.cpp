@@ -45,6 +45,7 @@ LoadInfoPageWidget::LoadInfoPageWidget(LoadInfoPage& page, LoadInfoDialogs& dial
   createFields(units);
   createShotList(units);
   createButtons(units);
+  createStatistics(units);
   showState();
 }
 
@@ -125,6 +126,17 @@ void LoadInfoPageWidget::createButtons(const DialogUnits& units) {
   loadButtons_[3]->setObjectName("print");
 }
 
+// Under the small target, in the room left between it and the foot of the shot list.
+void LoadInfoPageWidget::createStatistics(const DialogUnits& units) {
+  statistics_ = new QLabel(this);
+  statistics_->setObjectName("statistics");
+  statistics_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const int top = LoadInfoPage::kTargetTop + LoadInfoPage::kTargetSide + 2;
+  const int right = units.rect(256, 0, 0, 0).left() - 4;  // the button column
+  statistics_->setGeometry(LoadInfoPage::kTargetLeft, top, right - LoadInfoPage::kTargetLeft,
+                           units.y(231) - top);
+}
+
 void LoadInfoPageWidget::showState() {
   const QString caption = fromRecordText(page_.groupCaption());
   // Names from files can be far longer than the frame: cut with an ellipsis, whole in the tip.
@@ -153,6 +165,8 @@ void LoadInfoPageWidget::showState() {
       shotList_->addTopLevelItem(new QTreeWidgetItem(cells));
     }
   }
+  const auto& lines = page_.statisticsLines();
+  statistics_->setText(fromRecordText(lines[0] + "\n" + lines[1]).trimmed());
   for (QPushButton* button : loadButtons_) button->setEnabled(page_.loadButtonsEnabled());
   update();
 }

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -40,6 +41,7 @@ class LoadInfoPageWidget : public QWidget {
   void createFields(const DialogUnits& units);
   void createShotList(const DialogUnits& units);
   void createButtons(const DialogUnits& units);
+  void createStatistics(const DialogUnits& units);
   QPushButton* addButton(const char* caption, const QRect& geometry,
                          void (LoadInfoPageWidget::*action)());
 
@@ -57,6 +59,7 @@ class LoadInfoPageWidget : public QWidget {
   QCheckBox* moly_;
   QCheckBox* crimp_;
   QTreeWidget* shotList_;
+  QLabel* statistics_;
   std::array<QPushButton*, 4> loadButtons_{};  // Edit, Large Target, Save to TXT, Print
 };
 

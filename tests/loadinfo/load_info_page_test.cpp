@@ -153,6 +153,12 @@ TEST_F(LoadInfoPageTest, ShotListHoldsPlacedShotsUnderTheirOwnNumbers) {
             (ShotListRow{"#2)", "2950 fps", "1.250 in", "-0.500 in", "1.346 in"}));
   EXPECT_EQ(page.shotRows()[1],
             (ShotListRow{"#5)", "3002 fps", "-0.000 in", "2.000 in", "2.000 in"}));
+  // Under the target, every shot with a velocity counts, the unplaced #7 too.
+  EXPECT_EQ(page.statisticsLines(),
+            (std::array<std::string, 2>{"Shots 3  Mean 2980.7", "ES 51.2  SD 26.85"}));
+  database.setCurrentLoad(nullptr);
+  page.showCurrentLoad();
+  EXPECT_EQ(page.statisticsLines(), (std::array<std::string, 2>{}));
 }
 
 TEST_F(LoadInfoPageTest, SaveToTextPromptsAndWritesTheReport) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ballistics/ballistics_page_fixture.h"
+#include "loadinfo/shot_statistics_line.h"
 #include "loads/sample_loads.h"
 #include "printing/page_scale.h"
 #include "support/recording_surface.h"
@@ -146,6 +147,28 @@ TEST_F(ReportPage, TheFooterFollowsTheLoadBlockWithTheRegisteredSign) {
     EXPECT_EQ(drawnBox(underline), (Rect{391, footer.y + 109, 391 + 71 * 109 / 2, footer.y + 109}));
     EXPECT_EQ(underline.pen, (Pen{PenStyle::Solid, 2, kBlack}));
   }
+}
+
+// Under the footer, where the sheet has room: nothing the page places moves for it.
+TEST_F(ReportPage, TheShotStatisticsGoUnderTheFooterWhereTheSheetHasRoom) {
+  const std::string line =
+      "Shot string: 2 velocities, mean 3015.0, ES 10.0, SD 7.07 fps; group 1.031, mean radius "
+      "0.515 in";
+  renderReportPage(surface, kScale, ReportPrintJob{true}, page, load.get());
+  const DrawOp* statistics = surface.findText(line);
+  const DrawOp* footer = surface.findText(kFooter);
+  ASSERT_NE(statistics, nullptr);
+  EXPECT_EQ(footer->y, surface.findText("#10) ")->y + 110 + 78);
+  EXPECT_EQ(statistics->x, footer->x);
+  EXPECT_EQ(statistics->y, footer->y + scaled(14, kScale) + scaled(4, kScale));
+  EXPECT_EQ(statistics->font, (Font{"Arial", 84, 400}));  // the body font, cut(12 x 0.9 s)
+
+  // A line that would end below the sheet is left out.
+  RecordingSurface paper;
+  EXPECT_TRUE(drawShotStatisticsLine(paper, 0, 700, 1, load.get(), 600, 712));
+  EXPECT_FALSE(drawShotStatisticsLine(paper, 0, 701, 1, load.get(), 600, 712));
+  EXPECT_FALSE(drawShotStatisticsLine(paper, 0, 0, 1, nullptr, 600, 712));
+  EXPECT_EQ(paper.texts().size(), 1u);
 }
 
 TEST_F(ReportPage, WithNoLoadThePartShowsLabelsOnlyAndNoHoles) {
