@@ -4,6 +4,7 @@
 #include "common/cformat.h"
 #include "common/folded_compare.h"
 #include "common/numbers.h"
+#include "loadinfo/ladder_chart_dialog.h"
 #include "loadinfo/save_load_book.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
@@ -12,11 +13,13 @@ namespace deadhold {
 
 OpenLoadDialog::OpenLoadDialog(LoadDatabase& database, Dialogs& dialogs,
                                const std::filesystem::path& startDirectory,
-                               std::function<void()> printLoadList)
+                               std::function<void()> printLoadList,
+                               std::function<void(const LadderChart&)> showLadderChart)
     : database_(database),
       dialogs_(dialogs),
       startDirectory_(startDirectory),
-      printLoadList_(std::move(printLoadList)) {}
+      printLoadList_(std::move(printLoadList)),
+      showLadderChart_(std::move(showLadderChart)) {}
 
 OpenLoadDialog::LoadRow OpenLoadDialog::loadRow(const LoadRecord& load) {
   return {load.loadName.str(),
@@ -159,6 +162,20 @@ void OpenLoadDialog::importLoad() {
 
 void OpenLoadDialog::printLoadList() {
   if (printLoadList_) printLoadList_();
+}
+
+void OpenLoadDialog::ladderChart() {
+  if (rowLoads_.empty()) return;
+  const std::vector<const LoadRecord*> loads(rowLoads_.begin(), rowLoads_.end());
+  const LoadRecord* selected = selectedRow_ == kNone ? nullptr : selectedLoad();
+  const LadderChart chart =
+      deadhold::ladderChart(loads, selected ? *selected : *commonestCombination(loads));
+  if (chart.points.empty()) {
+    dialogs_.messageBox("None of these loads has shot velocities to chart:\n" + chart.title,
+                        LadderChartDialog::kTitle, Buttons::Ok, Icon::Information);
+    return;
+  }
+  if (showLadderChart_) showLadderChart_(chart);
 }
 
 }  // namespace deadhold

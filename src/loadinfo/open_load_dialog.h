@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "loadinfo/ladder_chart.h"
 #include "loads/load_database.h"
 #include "platform/dialogs.h"
 
@@ -31,6 +32,7 @@ class OpenLoadDialog {
   static constexpr const char* kExportCaption = "&Export Load";
   static constexpr const char* kImportCaption = "&Import Load";
   static constexpr const char* kCancelCaption = "&Cancel";
+  static constexpr const char* kLadderCaption = "&Ladder Chart";
   static constexpr std::array<LoadListColumn, 9> kColumns = {{{"Load Name", 110},
                                                               {"Bullet Weight", 80},
                                                               {"Bullet Mfg", 70},
@@ -43,9 +45,11 @@ class OpenLoadDialog {
   static constexpr int kNone = -1;
   using LoadRow = std::array<std::string, kColumns.size()>;
 
-  // `printLoadList` starts the load-list printout; the dialog stays open meanwhile.
+  // `printLoadList` starts the load-list printout and `showLadderChart` shows a ladder; the
+  // dialog stays open meanwhile.
   OpenLoadDialog(LoadDatabase& database, Dialogs& dialogs,
-                 const std::filesystem::path& startDirectory, std::function<void()> printLoadList);
+                 const std::filesystem::path& startDirectory, std::function<void()> printLoadList,
+                 std::function<void(const LadderChart&)> showLadderChart = {});
 
   // Opening: blank calibers are repaired (and reported), then the caliber choice is filled. An
   // empty book is reported and closes the dialog at once.
@@ -70,6 +74,9 @@ class OpenLoadDialog {
   void exportLoad();
   void importLoad();
   void printLoadList();
+  // "&Ladder Chart": the chosen caliber's loads that share bullet and powder with the selected
+  // row's load (without a selected row, the combination most of them share), by charge.
+  void ladderChart();
   // "&Cancel", Escape, Enter or the close box; what was deleted or imported stays so.
   void cancel() { closed_ = true; }
 
@@ -89,6 +96,7 @@ class OpenLoadDialog {
   Dialogs& dialogs_;
   const std::filesystem::path& startDirectory_;
   std::function<void()> printLoadList_;
+  std::function<void(const LadderChart&)> showLadderChart_;
 
   std::vector<std::string> caliberChoices_;
   std::vector<LoadRecord*> caliberLoads_;  // the first load of each entry's run

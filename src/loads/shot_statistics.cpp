@@ -16,6 +16,8 @@ VelocityStatistics velocityStatistics(std::span<const double> velocities) {
   for (const double v : velocities) sum += v;
   statistics.mean = sum / static_cast<double>(velocities.size());
   const auto [lowest, highest] = std::minmax_element(velocities.begin(), velocities.end());
+  statistics.lowest = *lowest;
+  statistics.highest = *highest;
   statistics.extremeSpread = *highest - *lowest;
   if (velocities.size() >= 2) {
     // Deviations from the mean, not sums of squares: no cancellation at 3000 ft/s.

@@ -12,6 +12,8 @@ namespace deadhold {
 struct VelocityStatistics {
   int shots = 0;
   double mean = 0.0;
+  double lowest = 0.0;
+  double highest = 0.0;
   double extremeSpread = 0.0;
   std::optional<double> standardDeviation;  // from two shots on
 };

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "printing/ladder_chart_page.h"
 #include "printing/page_scale.h"
 
 namespace deadhold {
@@ -45,6 +46,12 @@ bool printLoadListOn(PrintTarget& printer, LoadListPrintJob& job, const LoadData
                        [&](Surface& surface) { renderLoadListPage(surface, s, job, database); });
 }
 
+bool printLadderChartOn(PrintTarget& printer, const LadderChart& chart, LadderBars bars) {
+  const double s = reportScale(printer.printableWidth(), printer.printableHeight());
+  return printDocument(printer, 1,
+                       [&](Surface& surface) { renderLadderChartPage(surface, s, chart, bars); });
+}
+
 void printReport(const ReportPrintJob& job, Dialogs& dialogs, BallisticsPage& page,
                  const LoadRecord* load) {
   const auto printer = dialogs.choosePrinter();
@@ -54,6 +61,11 @@ void printReport(const ReportPrintJob& job, Dialogs& dialogs, BallisticsPage& pa
 void printLoadList(LoadListPrintJob& job, Dialogs& dialogs, const LoadDatabase& database) {
   const auto printer = dialogs.choosePrinter();
   if (printer) printLoadListOn(*printer, job, database);
+}
+
+void printLadderChart(Dialogs& dialogs, const LadderChart& chart, LadderBars bars) {
+  const auto printer = dialogs.choosePrinter();
+  if (printer) printLadderChartOn(*printer, chart, bars);
 }
 
 }  // namespace deadhold

@@ -70,6 +70,8 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
       addButton(OpenLoadDialog::kImportCaption, "importLoad", &OpenLoadDialog::importLoad, true);
   QPushButton* print = addButton(OpenLoadDialog::kPrintCaption, "printLoadList",
                                  &OpenLoadDialog::printLoadList, false);
+  QPushButton* ladder =
+      addButton(OpenLoadDialog::kLadderCaption, "ladderChart", &OpenLoadDialog::ladderChart, false);
   // Enter on the list or the caliber choice closes the browser: "&Cancel" is the button it
   // presses.
   QPushButton* cancel =
@@ -79,6 +81,7 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
   for (QPushButton* button : rowButtons_) buttons->addWidget(button);
   buttons->addWidget(import);
   buttons->addStretch(1);
+  buttons->addWidget(ladder);
   buttons->addWidget(print);
   buttons->addWidget(cancel);
 

@@ -1,7 +1,11 @@
 #include "qt_load_info_dialogs.h"
 
+#include <QApplication>
+
 #include "edit_load_window.h"
+#include "ladder_chart_window.h"
 #include "loadinfo/edit_load_dialog.h"
+#include "loadinfo/ladder_chart_dialog.h"
 #include "loadinfo/open_load_dialog.h"
 #include "loadinfo/shot_string_dialog.h"
 #include "open_load_window.h"
@@ -28,8 +32,9 @@ bool QtLoadInfoDialogs::runEditLoad(LoadRecord& record) {
 }
 
 void QtLoadInfoDialogs::runOpenLoad() {
-  OpenLoadDialog browser(application_.database(), application_.dialogs(),
-                         application_.startDirectory(), [this] { printLoadList(); });
+  OpenLoadDialog browser(
+      application_.database(), application_.dialogs(), application_.startDirectory(),
+      [this] { printLoadList(); }, [this](const LadderChart& chart) { showLadderChart(chart); });
   browser.open();
   if (browser.closed()) return;
   OpenLoadWindow window(browser, parent_);
@@ -47,6 +52,16 @@ void QtLoadInfoDialogs::runShotString(LoadRecord& record) {
 void QtLoadInfoDialogs::printLoad() {
   deadhold::printLoad(application_.ballisticsPage(), application_.database(),
                       application_.dialogs());
+}
+
+void QtLoadInfoDialogs::showLadderChart(const LadderChart& chart) {
+  LadderChartDialog dialog(chart, [this](const LadderChart& shown, LadderBars bars) {
+    printLadderChart(application_.dialogs(), shown, bars);
+  });
+  // Over the Open Load window it was asked from.
+  QWidget* over = QApplication::activeModalWidget();
+  LadderChartWindow window(dialog, over ? over : parent_);
+  window.exec();
 }
 
 void QtLoadInfoDialogs::printLoadList() {

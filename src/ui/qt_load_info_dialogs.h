@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loadinfo/ladder_chart.h"
 #include "loadinfo/load_info_dialogs.h"
 
 class QWidget;
@@ -23,6 +24,8 @@ class QtLoadInfoDialogs : public LoadInfoDialogs {
   void printLoad() override;
   // "&Print Load List" of the Open Load browser: every load of the book, in list order.
   void printLoadList();
+  // "&Ladder Chart" of the Open Load browser: the chart's window over the browser.
+  void showLadderChart(const LadderChart& chart);
 
  private:
   Application& application_;

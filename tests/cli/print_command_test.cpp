@@ -237,5 +237,40 @@ TEST_F(CliPrint, WithoutThePdfModuleOnlyThePdfCommandsAreRefused) {
   EXPECT_FALSE(std::filesystem::exists(pdf()));
 }
 
+// Three loads of one bullet and powder, one of them without velocities, and another caliber.
+TEST_F(CliPrint, TheLadderChartOfACaliberIsOnePage) {
+  LoadDatabase database(folder / "RELOADER.DAT");
+  for (const float charge : {56.0f, 57.0f, 58.0f}) {
+    LoadRecord load = elkLoad();
+    load.powderWeight = charge;
+    load.loadName.assign(cformat("Rung %.0f", charge));
+    load.shots[1] = charge == 58.0f ? ShotRecord{} : ShotRecord{3030 + charge, 0, 0.5f, 0.5f, 1};
+    if (charge == 58.0f) load.shots[0].shotVelocity = 0;
+    database.addLoadCopy(load);
+  }
+  database.addLoadCopy(testing::makeLoad(".308 Win", 168));
+  ASSERT_FALSE(database.writeDatabase());
+
+  const CliRun run = runCli({"ladder", "--caliber", ".270 WIN", "--pdf", "out.pdf"}, folder.path());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string text = pdfText(pdf());
+  EXPECT_EQ(pageCount(text), 1);
+  EXPECT_TRUE(lineHolds(text, {".270 Win: Sierra Gameking 130 grn"}));
+  EXPECT_TRUE(lineHolds(text, {"Rung 56"}));
+  EXPECT_TRUE(lineHolds(text, {"Powder charge (grains)"}));
+  EXPECT_TRUE(lineHolds(text, {"Left out, no shot velocities: Rung 58"}));
+
+  const CliRun none = runCli({"ladder", "--caliber", ".30-06", "--pdf", "x.pdf"}, folder.path());
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_EQ(none.err,
+            "deadhold-cli: no caliber \".30-06\" in the load book: it holds .270 Win, .308 Win\n");
+  const CliRun bare = runCli({"ladder", "--caliber", ".308 win", "--pdf", "x.pdf"}, folder.path());
+  EXPECT_EQ(bare.exitCode, 2);
+  EXPECT_EQ(bare.err,
+            "deadhold-cli: Ladder Chart: None of these loads has shot velocities to chart: .308 "
+            "Win: Sierra Gameking 168 grn\ndeadhold-cli: nothing was printed\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "x.pdf"));
+}
+
 }  // namespace
 }  // namespace deadhold::test
