@@ -64,14 +64,15 @@ LimitedLineEdit* ShotStringWindow::addField(ShotStringField which) {
 QWidget* ShotStringWindow::createShotStrip() {
   auto* strip = new QWidget(this);
   auto* column = new QVBoxLayout(strip);
-  column->setContentsMargins(2, kGap, 2, kGap);
+  // Clear of the target on the right, which starts right after the strip.
+  column->setContentsMargins(2, kGap, 2 + kGap, kGap);
   column->setSpacing(kGap);
 
   // Tight margins: two columns of "Shot #10" must fit the strip.
   auto* shotGroup = new QGroupBox("Select Shot Number", strip);
   auto* shotGrid = new QGridLayout(shotGroup);
-  shotGrid->setContentsMargins(4, 2, 2, 2);
-  shotGrid->setHorizontalSpacing(2);
+  shotGrid->setContentsMargins(2, 2, 2, 2);
+  shotGrid->setHorizontalSpacing(0);
   shotGrid->setVerticalSpacing(0);
   auto* shotButtons = new QButtonGroup(this);
   for (int number = 1; number <= 10; ++number) {
@@ -196,7 +197,9 @@ QWidget* ShotStringWindow::createRangeConditions() {
 
   notes_ = new NotesEdit(ShotStringDialog::fieldLimit(ShotStringField::notes), this);
   notes_->setObjectName("notes");
-  notes_->setFixedHeight(notes_->fontMetrics().height() * 2 + 12);
+  // At least four lines, and whatever the window has to spare under the target.
+  notes_->setMinimumHeight(notes_->fontMetrics().height() * 4 + 12);
+  notes_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
   auto* notesLabel = new QLabel(ShotStringDialog::fieldLabel(ShotStringField::notes), this);
   notesLabel->setBuddy(notes_);
   auto* third = new QHBoxLayout;
@@ -205,8 +208,9 @@ QWidget* ShotStringWindow::createRangeConditions() {
   connect(notes_, &NotesEdit::userChanged, this, [this] {
     act([this] { dialog_.typeText(ShotStringField::notes, notes_->storedText()); });
   });
-  for (QHBoxLayout* row : {first, second, third}) rows->addLayout(row);
-  rows->addStretch(1);  // the strip may be the taller: the rows stay under the target
+  rows->addLayout(first);
+  rows->addLayout(second);
+  rows->addLayout(third, 1);
   return range;
 }
 

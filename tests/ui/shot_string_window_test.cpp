@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -150,6 +151,19 @@ class ShotStringWindowTest : public QObject {
     QCOMPARE(load_.notes.str().size(), size_t(120));
     QTest::keyClick(notes, Qt::Key_Return);  // plain Enter closes
     QVERIFY(!under.window.isVisible());
+  }
+
+  // The notes show several lines, and the shot numbers keep clear of the target beside them.
+  void notesShowSeveralLinesAndTheShotNumbersKeepClearOfTheTarget() {
+    TargetUnderTest under(load_, dialogs_);
+    auto* notes = under.window.findChild<QPlainTextEdit*>("notes");
+    QVERIFY(notes->viewport()->height() >= 4 * notes->fontMetrics().height());
+    const int targetLeft = under.window.target()->geometry().left();
+    for (int number : {6, 10}) {
+      QRadioButton* shot = under.window.shotButton(number);
+      const int textEnd = shot->mapTo(&under.window, QPoint(shot->sizeHint().width(), 0)).x();
+      QVERIFY2(textEnd + 4 <= targetLeft, qPrintable(shot->text()));
+    }
   }
 
   void escapeIsIgnoredAndEnterInAFieldCloses() {
