@@ -16,8 +16,4 @@ LoadRecordBytes loadRecordBytes(const LoadRecord& record) {
   return bytes;
 }
 
-bool sameBytes(const LoadRecord& a, const LoadRecord& b) {
-  return std::memcmp(&a, &b, kLoadRecordSize) == 0;
-}
-
 }  // namespace deadhold

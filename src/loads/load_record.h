@@ -64,8 +64,6 @@ using LoadRecordBytes = std::array<std::byte, kLoadRecordSize>;
 // Any 1100 bytes are a record: nothing is rejected for its content.
 LoadRecord loadRecordFromBytes(std::span<const std::byte, kLoadRecordSize> bytes);
 LoadRecordBytes loadRecordBytes(const LoadRecord& record);
-// Compares the full images, so NaNs and the bytes behind the NULs count.
-bool sameBytes(const LoadRecord& a, const LoadRecord& b);
 
 static_assert(std::endian::native == std::endian::little,
               "records are little-endian images of the host layout");

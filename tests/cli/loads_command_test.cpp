@@ -8,6 +8,7 @@
 #include "loads/load_exchange.h"
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold::test {

@@ -7,6 +7,7 @@
 #include "loadinfo/load_info_page.h"
 #include "loads/load_rules.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {

@@ -4,6 +4,7 @@
 
 #include "loads/load_rules.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {

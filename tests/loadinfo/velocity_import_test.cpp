@@ -5,6 +5,7 @@
 #include "loadinfo/shot_string_dialog.h"
 #include "loads/load_rules.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {

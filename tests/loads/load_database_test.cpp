@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "loads/sample_loads.h"
+#include "support/same_bytes.h"
 
 namespace deadhold {
 namespace {

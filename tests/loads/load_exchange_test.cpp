@@ -7,6 +7,7 @@
 
 #include "loads/sample_loads.h"
 #include "support/file_size_limit.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "loads/sample_loads.h"
+#include "support/same_bytes.h"
 
 namespace deadhold {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "loads/sample_loads.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 
 namespace deadhold {
 namespace {

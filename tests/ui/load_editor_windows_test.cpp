@@ -13,6 +13,7 @@
 #include "modal_step.h"
 #include "qt_component_chooser.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 #include "window_grab.h"
 

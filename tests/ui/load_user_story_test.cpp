@@ -18,6 +18,7 @@
 #include "shell/application.h"
 #include "shot_string_window.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 #include "target_area.h"
 #include "window_grab.h"
