@@ -68,7 +68,7 @@ class LoadInfoPage {
 
   LoadDatabase& database_;
   Dialogs& dialogs_;
-  const std::filesystem::path& startDirectory_;
+  const std::filesystem::path startDirectory_;  // a copy: the page outlives no caller
 
   std::array<std::string, kLoadInfoFieldCount> fieldTexts_;
   bool molyChecked_ = false;
