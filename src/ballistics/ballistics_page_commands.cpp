@@ -4,6 +4,7 @@
 #include "ballistics/ballistics_page_texts.h"
 #include "ballistics/ballistics_report.h"
 #include "common/cformat.h"
+#include "common/file_error.h"
 #include "common/numbers.h"
 #include "engine/kill_zone_search.h"
 #include "loads/load_messages.h"
@@ -37,9 +38,9 @@ void BallisticsPage::saveToText() {
   prompt.initialFolder = startDirectory_;
   const auto file = dialogs_.promptSave(prompt);
   if (!file) return;
-  if (writeBallisticsReport(*file, inputs_, ballisticsLabel_, engine_.table()))
-    dialogs_.messageBox(kCouldNotOpenFileForWritingMessage, kFileErrorTitle, Buttons::Ok,
-                        Icon::Error);
+  if (const auto error = writeBallisticsReport(*file, inputs_, ballisticsLabel_, engine_.table()))
+    dialogs_.messageBox(withReason(kCouldNotOpenFileForWritingMessage, *error), kFileErrorTitle,
+                        Buttons::Ok, Icon::Error);
 }
 
 void BallisticsPage::calculateDhr(BallisticsPageDialogs& dialogs) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace deadhold {
 
@@ -9,5 +10,10 @@ namespace deadhold {
 struct FileError {
   std::string message;
 };
+
+// The program's one wording of a failed save: its own message, then the system's reason.
+inline std::string withReason(std::string_view message, const FileError& error) {
+  return std::string(message) + "\n\n" + error.message;
+}
 
 }  // namespace deadhold

@@ -111,8 +111,9 @@ void LoadInfoPage::saveToText() {
   prompt.initialFolder = startDirectory_;
   const auto file = dialogs_.promptSave(prompt);
   if (!file) return;
-  if (writeLoadTextReport(*file, *current))
-    dialogs_.messageBox(kCouldNotOpenFileForWritingMessage, kFileErrorTitle, Buttons::Ok);
+  if (const auto error = writeLoadTextReport(*file, *current))
+    dialogs_.messageBox(withReason(kCouldNotOpenFileForWritingMessage, *error), kFileErrorTitle,
+                        Buttons::Ok, Icon::Error);
 }
 
 void LoadInfoPage::print(LoadInfoDialogs& dialogs) {

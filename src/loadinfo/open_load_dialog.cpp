@@ -142,8 +142,8 @@ void OpenLoadDialog::exportLoad() {
   if (!file) return;
   // The reason follows the message: a user who cannot write a file needs to know why.
   if (const auto failure = deadhold::exportLoad(*file, *load))
-    dialogs_.messageBox(failure->message.text + "\n\n" + failure->error.message,
-                        failure->message.title, Buttons::Ok, failure->message.icon);
+    dialogs_.messageBox(withReason(failure->message.text, failure->error), failure->message.title,
+                        Buttons::Ok, failure->message.icon);
 }
 
 void OpenLoadDialog::importLoad() {

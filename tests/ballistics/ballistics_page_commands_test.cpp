@@ -218,7 +218,9 @@ TEST_F(BallisticsPageCommands, SaveToTextReportsAFileItCannotWrite) {
   dialogs.savePaths.push_back(folder / "missing" / "BALLISTIC.TXT");
   page.saveToText();
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Could not open file for writing");
+  EXPECT_EQ(dialogs.messages[0].text, "Could not open file for writing\n\nCould not write " +
+                                          (folder / "missing" / "BALLISTIC.TXT").string() +
+                                          ": No such file or directory");
   EXPECT_EQ(dialogs.messages[0].title, "FILE ERROR");
   EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));

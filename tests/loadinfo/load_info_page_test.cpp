@@ -6,6 +6,7 @@
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
 #include "support/fake_dialogs.h"
+#include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {
@@ -199,7 +200,10 @@ TEST_F(LoadInfoPageTest, ReportFileThatCannotBeCreatedIsAFileErrorAndChangesNoth
   dialogs.savePaths.push_back(folder / "no such folder" / "LOAD.TXT");
   page.saveToText();
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Could not open file for writing");
+  // The reason follows, as for every save that fails.
+  EXPECT_EQ(dialogs.messages[0].text, "Could not open file for writing\n\nCould not write " +
+                                          (folder / "no such folder" / "LOAD.TXT").string() +
+                                          ": No such file or directory");
   EXPECT_EQ(dialogs.messages[0].title, "FILE ERROR");
   EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
   EXPECT_EQ(page.groupCaption(), "Load Name: Elk load");

@@ -93,9 +93,12 @@ std::string expectedReport(const std::filesystem::path& folder, const std::strin
   const std::string book =
       "FILE ERROR: Could not write " + (folder / "RELOADER.DAT").string() + ": " + reason +
       "\\n\\nThe loads were not saved; the file keeps its previous contents.\n";
-  const std::string report = "FILE ERROR: Could not open file for writing\n";
-  return "FILE ERROR: Could not open file for writing\\n\\nCould not write " +
-         (folder / "LOADDATA.BLD").string() + ": " + reason + "\n" + book + report + report + book +
+  const auto unwritten = [&](const char* file) {
+    return "FILE ERROR: Could not open file for writing\\n\\nCould not write " +
+           (folder / file).string() + ": " + reason + "\n";
+  };
+  return unwritten("LOADDATA.BLD") + book + unwritten("BALLISTIC.TXT") + unwritten("LOAD.TXT") +
+         book +
          "RELOADER.DAT kept\nLOADDATA.BLD kept\nIMPORT.BLD kept\nLOAD.TXT kept\n"
          "BALLISTIC.TXT kept\n" +
          std::to_string(otherFiles) + " other files\n";
