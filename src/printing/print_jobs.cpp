@@ -1,36 +1,10 @@
 #include "printing/print_jobs.h"
 
-#include <functional>
-
 #include "printing/ladder_chart_page.h"
 #include "printing/page_scale.h"
+#include "printing/print_document.h"
 
 namespace deadhold {
-
-namespace {
-
-// One document of `pages` pages, each drawn by renderPage; stops at the first page that fails.
-bool printDocument(PrintTarget& printer, int pages,
-                   const std::function<void(Surface&)>& renderPage) {
-  if (!printer.startDocument("")) {
-    printer.abandonDocument();
-    return false;
-  }
-  for (int page = 0; page < pages; ++page) {
-    if (!printer.startPage()) {
-      printer.abandonDocument();
-      return false;
-    }
-    renderPage(printer.surface());
-    if (!printer.endPage()) {
-      printer.abandonDocument();
-      return false;
-    }
-  }
-  return printer.endDocument();
-}
-
-}  // namespace
 
 bool printReportOn(PrintTarget& printer, const ReportPrintJob& job, BallisticsPage& page,
                    const LoadRecord* load) {

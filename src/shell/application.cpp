@@ -18,11 +18,16 @@ std::filesystem::path databaseFileIn(const std::filesystem::path& folder) {
 }  // namespace
 
 Application::Application(Dialogs& dialogs, std::filesystem::path startDirectory)
+    : Application(dialogs, std::move(startDirectory), sessionSettings_) {}
+
+Application::Application(Dialogs& dialogs, std::filesystem::path startDirectory,
+                         UserSettings& settings)
     : dialogs_(dialogs),
       startDirectory_(std::move(startDirectory)),
       database_(databaseFileIn(startDirectory_)),
       loadInfoPage_(database_, dialogs_, startDirectory_),
-      ballisticsPage_(engine_, database_, dialogs_, startDirectory_) {}
+      ballisticsPage_(engine_, database_, dialogs_, startDirectory_),
+      rangeCardPage_(database_, dialogs_, settings, kDefaultLoadLabel) {}
 
 std::filesystem::path Application::captureStartDirectory() {
   std::error_code error;
@@ -54,6 +59,9 @@ void Application::selectTab(int tab) {
       break;
     case kBallisticsTab:
       handOverToBallistics();
+      break;
+    case kRangeCardTab:
+      rangeCardPage_.handOver();
       break;
     case kMiscTab:
     case kHelpTab:

@@ -7,6 +7,8 @@
 #include "loadinfo/load_info_page.h"
 #include "loads/load_database.h"
 #include "platform/dialogs.h"
+#include "platform/user_settings.h"
+#include "rangecard/range_card_page.h"
 #include "shell/help_page.h"
 
 namespace deadhold {
@@ -15,16 +17,23 @@ namespace deadhold {
 // and the pages, made in that order and destroyed in reverse. The main window drives it: it
 // creates the pages, shows the first one, switches tabs and destroys the pages when it closes.
 // The view keeps one page visible: shownPage().
+//
+// The Range Card sits beside the Ballistics Calculator, the other page that computes from the
+// current load; Misc Functions and Help follow it.
 class Application {
  public:
   static constexpr int kNoPage = -1;
   static constexpr int kLoadInformationTab = 0;
   static constexpr int kBallisticsTab = 1;
-  static constexpr int kMiscTab = 2;
-  static constexpr int kHelpTab = 3;
+  static constexpr int kRangeCardTab = 2;
+  static constexpr int kMiscTab = 3;
+  static constexpr int kHelpTab = 4;
+  static constexpr int kTabCount = 5;
 
-  // The load book lives in startDirectory (or the working directory when that is empty).
+  // The load book lives in startDirectory (or the working directory when that is empty). What
+  // the Range Card remembers goes to `settings`; without them it lasts for this run only.
   Application(Dialogs& dialogs, std::filesystem::path startDirectory);
+  Application(Dialogs& dialogs, std::filesystem::path startDirectory, UserSettings& settings);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -56,6 +65,7 @@ class Application {
   LoadDatabase& database() { return database_; }
   LoadInfoPage& loadInfoPage() { return loadInfoPage_; }
   BallisticsPage& ballisticsPage() { return ballisticsPage_; }
+  RangeCardPage& rangeCardPage() { return rangeCardPage_; }
   HelpPage& helpPage() { return helpPage_; }
 
  private:
@@ -65,10 +75,12 @@ class Application {
 
   Dialogs& dialogs_;
   const std::filesystem::path startDirectory_;
+  SessionSettings sessionSettings_;
   Engine engine_;
   LoadDatabase database_;
   LoadInfoPage loadInfoPage_;
   BallisticsPage ballisticsPage_;
+  RangeCardPage rangeCardPage_;
   HelpPage helpPage_;
 
   bool firstShowPending_ = true;

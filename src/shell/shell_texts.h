@@ -7,9 +7,10 @@ namespace deadhold {
 inline constexpr const char* kMainWindowCaption =
     "Deadhold, Computer Reloading and Ballistics Software v1.6";
 
-// The tabs in order: 0 Load Information, 1 Ballistics Calculator, 2 Misc Functions, 3 Help.
-inline constexpr std::array<const char*, 4> kTabCaptions = {
-    "Load Information", "Ballistics Calculator", "Misc Functions", "Help"};
+// The tabs in order: 0 Load Information, 1 Ballistics Calculator, 2 Range Card, 3 Misc
+// Functions, 4 Help.
+inline constexpr std::array<const char*, 5> kTabCaptions = {
+    "Load Information", "Ballistics Calculator", "Range Card", "Misc Functions", "Help"};
 
 inline constexpr const char* kAboutCommand = "&About Deadhold";
 inline constexpr const char* kAboutCaption = "About Deadhold";

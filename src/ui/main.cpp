@@ -5,6 +5,7 @@
 #include "app_icon.h"
 #include "main_window.h"
 #include "qt_dialogs.h"
+#include "qt_user_settings.h"
 #include "shell/application.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +15,9 @@ int main(int argc, char** argv) {
   application.setWindowIcon(deadhold::ui::applicationIcon());
 
   deadhold::ui::QtDialogs dialogs;
+  deadhold::ui::QtUserSettings settings;
   const auto program = std::make_unique<deadhold::Application>(
-      dialogs, deadhold::Application::captureStartDirectory());
+      dialogs, deadhold::Application::captureStartDirectory(), settings);
   deadhold::ui::MainWindow window(*program);
   window.show();
   return application.exec();

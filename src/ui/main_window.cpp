@@ -15,12 +15,15 @@
 #include "help_page_widget.h"
 #include "load_info_page_widget.h"
 #include "misc_page_widget.h"
+#include "range_card_page_widget.h"
 #include "shell/application.h"
 #include "shell/shell_texts.h"
 
 namespace deadhold::ui {
 
 namespace {
+
+static_assert(kTabCaptions.size() == kTabCount && Application::kTabCount == kTabCount);
 
 // Escape that nothing inside a page took ends at the page: it neither hides a page nor closes
 // the window.
@@ -71,6 +74,10 @@ MainWindow::MainWindow(Application& application, QWidget* parent)
       application_.loadInfoPage(), loadInfoDialogs_, units, this);
   pages_[Application::kLoadInformationTab]->setObjectName("loadInfoPage");
   pages_[Application::kLoadInformationTab]->setGeometry(units.rect(15, 20, 347, 231));
+  pages_[Application::kRangeCardTab] =
+      new RangeCardPageWidget(application_.rangeCardPage(), application_.dialogs(), units, this);
+  pages_[Application::kRangeCardTab]->setObjectName("rangeCardPage");
+  pages_[Application::kRangeCardTab]->setGeometry(units.rect(7, 20, 362, 231));
   pages_[Application::kMiscTab] =
       new MiscPageWidget(application_.engine(), application_.dialogs(), this);
   pages_[Application::kMiscTab]->setObjectName("miscPage");
@@ -87,7 +94,9 @@ MainWindow::MainWindow(Application& application, QWidget* parent)
   connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::selectTab);
 }
 
-MainWindow::~MainWindow() { application_.destroyPages(); }
+MainWindow::~MainWindow() {
+  application_.destroyPages();
+}
 
 void MainWindow::createAboutEntries() {
   // Most desktops do not let a program add to the window menu, so "About" sits where users look

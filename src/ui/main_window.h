@@ -16,7 +16,10 @@ namespace deadhold::ui {
 
 class LoadInfoPageWidget;
 
-// The program's one window: a fixed-size frame with the tab strip and the four pages lying over
+// The tabs: Load Information, Ballistics Calculator, Range Card, Misc Functions, Help.
+inline constexpr std::size_t kTabCount = 5;
+
+// The program's one window: a fixed-size frame with the tab strip and the five pages lying over
 // it. The application decides which page is shown; the window only follows.
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -47,7 +50,7 @@ class MainWindow : public QWidget {
   QtLoadInfoDialogs loadInfoDialogs_;
   QtBallisticsPageDialogs ballisticsDialogs_;
   QTabWidget* tabs_;
-  std::array<QWidget*, 4> pages_{};
+  std::array<QWidget*, kTabCount> pages_{};
 };
 
 }  // namespace deadhold::ui

@@ -124,7 +124,7 @@ TEST_F(ApplicationTest, ATabNumberWithoutAPageHidesThemAll) {
   application->showFirstPage();
   application->selectTab(-1);
   EXPECT_EQ(application->shownPage(), Application::kNoPage);
-  application->selectTab(4);
+  application->selectTab(Application::kTabCount);
   EXPECT_EQ(application->shownPage(), Application::kNoPage);
 }
 

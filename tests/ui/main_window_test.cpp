@@ -69,7 +69,7 @@ class EscapeCounter : public QObject {
 
 QWidget* shownPage(MainWindow& window) {
   QWidget* shown = nullptr;
-  for (int tab = 0; tab < 4; ++tab) {
+  for (int tab = 0; tab < Application::kTabCount; ++tab) {
     if (!window.page(tab)->isVisible()) continue;
     if (shown) return nullptr;  // more than one
     shown = window.page(tab);
@@ -108,10 +108,10 @@ class MainWindowTest : public QObject {
     MainWindow window(*application);
     QCOMPARE(window.windowTitle(),
              QString("Deadhold, Computer Reloading and Ballistics Software v1.6"));
-    QCOMPARE(window.tabs()->count(), 4);
-    const QStringList expected = {"Load Information", "Ballistics Calculator", "Misc Functions",
-                                  "Help"};
-    for (int tab = 0; tab < 4; ++tab) QCOMPARE(window.tabs()->tabText(tab), expected[tab]);
+    QCOMPARE(window.tabs()->count(), 5);
+    const QStringList expected = {"Load Information", "Ballistics Calculator", "Range Card",
+                                  "Misc Functions", "Help"};
+    for (int tab = 0; tab < 5; ++tab) QCOMPARE(window.tabs()->tabText(tab), expected[tab]);
     QCOMPARE(window.tabs()->currentIndex(), 0);
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -125,7 +125,7 @@ class MainWindowTest : public QObject {
     writeBook(folder_->path() / "RELOADER.DAT", {sierraLoad(130)});
     auto application = makeApplication();
     MainWindow window(*application);
-    for (int tab = 0; tab < 4; ++tab) QVERIFY(window.page(tab)->isHidden());
+    for (int tab = 0; tab < Application::kTabCount; ++tab) QVERIFY(window.page(tab)->isHidden());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_COMPARE(shownPage(window), window.page(0));
@@ -191,8 +191,8 @@ class MainWindowTest : public QObject {
     window.tabs()->setCurrentIndex(1);
     QCOMPARE(application->ballisticsPage().ballisticsLabel(),
              std::string(".270 Win Cal, Sierra Gameking, 129 grn"));
-    window.tabs()->setCurrentIndex(3);
-    QCOMPARE(shownPage(window), window.page(3));
+    window.tabs()->setCurrentIndex(Application::kHelpTab);
+    QCOMPARE(shownPage(window), window.page(Application::kHelpTab));
     saveGrab(window, "main_window_help");
     window.tabs()->setCurrentIndex(0);
     QCOMPARE(shownPage(window), window.page(0));
@@ -211,8 +211,8 @@ class MainWindowTest : public QObject {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Escape);
     QTest::keyClick(window.page(0), Qt::Key_Escape);
-    window.tabs()->setCurrentIndex(3);
-    QTest::keyClick(window.page(3), Qt::Key_Escape);
+    window.tabs()->setCurrentIndex(Application::kHelpTab);
+    QTest::keyClick(window.page(Application::kHelpTab), Qt::Key_Escape);
     window.tabs()->setCurrentIndex(0);
     QCOMPARE(reachingTheWindow.count, 0);  // every page stops it
     QVERIFY(window.isVisible());
