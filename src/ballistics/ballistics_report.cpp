@@ -70,7 +70,7 @@ std::optional<FileError> writeBallisticsReport(const std::filesystem::path& file
                                                const BallisticInputs& inputs,
                                                const std::string& label,
                                                const TrajectoryTable& table) {
-  return writeFileSafely(file, ballisticsReport(inputs, label, table));
+  return writeTextFileSafely(file, ballisticsReport(inputs, label, table));
 }
 
 }  // namespace deadhold

@@ -8,6 +8,7 @@
 #include "common/ansi_text.h"
 #include "common/cformat.h"
 #include "common/numbers.h"
+#include "common/safe_file_writer.h"
 #include "file_name_check.h"
 #include "load_book.h"
 #include "loads/load_database.h"
@@ -84,7 +85,7 @@ int withNumberedLoad(const LoadsArguments& arguments, Use use) {
 
 int showLoad(const LoadsArguments& arguments) {
   return withNumberedLoad(arguments, [](const LoadRecord& load) {
-    std::cout << ansiToUtf8(loadTextReport(load));
+    std::cout << withTextLineEnds(ansiToUtf8(loadTextReport(load)));
     return kExitOk;
   });
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "command_registry.h"
+#include "common/native_file.h"
 
 namespace deadhold::cli {
 namespace {
@@ -68,6 +69,10 @@ CommandRegistration::CommandRegistration(int rank, CommandSetup setup) {
 int main(int argc, char** argv) {
   using namespace deadhold::cli;
   std::setlocale(LC_ALL, "C");
+  // The same bytes on every system: CSV keeps its CR LF, and the text reports choose their own
+  // line ends, as the files the program writes have them.
+  deadhold::native::passBytesUnchanged(stdout);
+  deadhold::native::passBytesUnchanged(stderr);
 
   CLI::App app{
       "deadhold-cli: the Deadhold ballistics engine, load book and catalogues from the "

@@ -30,7 +30,8 @@ using PdfModuleEntry = PdfModule* (*)();
 inline constexpr char kPdfModuleEntryName[] = "deadhold_cli_pdf_module";
 inline constexpr char kPdfModuleFileName[] = "deadhold-cli-pdf.so";
 
-// Loads the module from the folder of the running deadhold-cli; on failure nothing, and `whyNot`
+// Loads the module from the folder of the running deadhold-cli (or ../lib/deadhold from there,
+// where it is installed); on failure nothing, and `whyNot`
 // says why in one line.
 std::unique_ptr<PdfModule> loadPdfModule(std::string& whyNot);
 

@@ -35,10 +35,10 @@ struct ReportCommand {
     const std::string label = load.ansiLabel().substr(0, BallisticsPage::kLabelCapacity);
     const std::string report = ballisticsReport(load.inputs(), label, engine->table());
     if (out.empty()) {
-      std::cout << ansiToUtf8(report) << std::flush;
+      std::cout << withTextLineEnds(ansiToUtf8(report)) << std::flush;
       return kExitOk;
     }
-    if (const auto error = writeFileSafely(out, report)) {
+    if (const auto error = writeTextFileSafely(out, report)) {
       std::cerr << "deadhold-cli: " << error->message << "\n";
       return kExitRefused;
     }

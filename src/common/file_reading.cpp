@@ -4,6 +4,7 @@
 
 #include "common/cformat.h"
 #include "common/native_file.h"
+#include "common/path_text.h"
 
 namespace deadhold {
 namespace {
@@ -72,7 +73,7 @@ FileContents readWholeFile(const std::filesystem::path& file, std::uint64_t size
 }
 
 FileError readError(const std::filesystem::path& file, const std::string& reason) {
-  return FileError{"Could not read " + file.string() + ": " + reason};
+  return FileError{"Could not read " + pathText(file) + ": " + reason};
 }
 
 }  // namespace deadhold

@@ -2,13 +2,17 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
-// The operating system's file calls, kept in one small file per platform so that everything
-// above them is plain C++. Every failure comes back as an error code whose message() is the
-// system's own reason ("Permission denied").
+// The operating system's file calls, kept in one small file per platform (native_file_posix.cpp,
+// native_file_windows.cpp) so that everything above them is plain C++. Paths go to the system as
+// it names files (UTF-16 on Windows), so any name the user can type is reached. Every failure
+// comes back as an error code whose message() is the system's reason ("Permission denied"); a
+// file that another program holds open says so.
 namespace deadhold::native {
 
 enum class FileKind { Missing, Regular, Folder, Other };
@@ -16,7 +20,8 @@ enum class FileKind { Missing, Regular, Folder, Other };
 struct FileStatus {
   FileKind kind = FileKind::Missing;
   std::uint64_t size = 0;
-  unsigned permissions = 0;  // as the system keeps them, to be handed on to a replacement
+  // Permission bits, or Windows' file attributes: what a replacement must carry over.
+  unsigned permissions = 0;
 };
 
 // What the path names, links followed. A path that names nothing is Missing, not an error.
@@ -45,7 +50,7 @@ class File {
   // An existing file, opened to write over its bytes (which stay until written over).
   static std::error_code openToRewrite(const std::filesystem::path& path, File& file);
 
-  bool isOpen() const { return descriptor_ >= 0; }
+  bool isOpen() const { return handle_ != kClosed; }
   // Reads up to `size` bytes; `got` is 0 at the end of the file.
   std::error_code read(char* buffer, std::size_t size, std::size_t& got);
   std::error_code writeAll(const char* data, std::size_t size);
@@ -55,13 +60,20 @@ class File {
   std::error_code close();
 
  private:
-  int descriptor_ = -1;
+  // A descriptor or a HANDLE; -1 is the closed value of both.
+  static constexpr std::intptr_t kClosed = -1;
+  std::intptr_t handle_ = kClosed;
 };
 
-// Renames `from` over `to` in one step.
+// Renames `from` over `to` in one step, durably: `to` is the old file or the new, never neither.
 std::error_code replace(const std::filesystem::path& from, const std::filesystem::path& to);
 std::error_code removeFile(const std::filesystem::path& path);
 // Makes a rename in the folder durable; a folder that cannot be synced is no error.
 void syncFolder(const std::filesystem::path& folder);
+
+// How a text file ends its lines here: what a C library's text mode turns "\n" into.
+std::string_view textLineEnd();
+// Makes a standard stream pass bytes as they are, so that output is the same on every system.
+void passBytesUnchanged(std::FILE* stream);
 
 }  // namespace deadhold::native

@@ -40,13 +40,13 @@ std::string processTag() { return std::to_string(::getpid()); }
 
 File::~File() { close(); }
 
-File::File(File&& other) noexcept : descriptor_(other.descriptor_) { other.descriptor_ = -1; }
+File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     close();
-    descriptor_ = other.descriptor_;
-    other.descriptor_ = -1;
+    handle_ = other.handle_;
+    other.handle_ = kClosed;
   }
   return *this;
 }
@@ -58,7 +58,7 @@ std::error_code File::openToRead(const std::filesystem::path& path, File& file,
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) return lastError();
   file = File();
-  file.descriptor_ = descriptor;
+  file.handle_ = descriptor;
   struct stat info {};
   if (::fstat(descriptor, &info) != 0) return lastError();
   describe(info, status);
@@ -69,7 +69,7 @@ std::error_code File::createNew(const std::filesystem::path& path, File& file) {
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (descriptor < 0) return lastError();
   file = File();
-  file.descriptor_ = descriptor;
+  file.handle_ = descriptor;
   return {};
 }
 
@@ -77,13 +77,13 @@ std::error_code File::openToRewrite(const std::filesystem::path& path, File& fil
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
   if (descriptor < 0) return lastError();
   file = File();
-  file.descriptor_ = descriptor;
+  file.handle_ = descriptor;
   return {};
 }
 
 std::error_code File::read(char* buffer, std::size_t size, std::size_t& got) {
   for (;;) {
-    const ssize_t count = ::read(descriptor_, buffer, size);
+    const ssize_t count = ::read(static_cast<int>(handle_), buffer, size);
     if (count >= 0) {
       got = static_cast<std::size_t>(count);
       return {};
@@ -94,7 +94,7 @@ std::error_code File::read(char* buffer, std::size_t size, std::size_t& got) {
 
 std::error_code File::writeAll(const char* data, std::size_t size) {
   while (size > 0) {
-    const ssize_t written = ::write(descriptor_, data, size);
+    const ssize_t written = ::write(static_cast<int>(handle_), data, size);
     if (written < 0) {
       if (errno == EINTR) continue;
       return lastError();
@@ -106,24 +106,24 @@ std::error_code File::writeAll(const char* data, std::size_t size) {
 }
 
 std::error_code File::truncate(std::uint64_t size) {
-  if (::ftruncate(descriptor_, static_cast<off_t>(size)) != 0) return lastError();
+  if (::ftruncate(static_cast<int>(handle_), static_cast<off_t>(size)) != 0) return lastError();
   return {};
 }
 
 std::error_code File::setPermissions(unsigned permissions) {
-  if (::fchmod(descriptor_, permissions) != 0) return lastError();
+  if (::fchmod(static_cast<int>(handle_), permissions) != 0) return lastError();
   return {};
 }
 
 std::error_code File::syncToDisk() {
-  if (::fsync(descriptor_) != 0) return lastError();
+  if (::fsync(static_cast<int>(handle_)) != 0) return lastError();
   return {};
 }
 
 std::error_code File::close() {
-  if (descriptor_ < 0) return {};
-  const int descriptor = descriptor_;
-  descriptor_ = -1;
+  if (!isOpen()) return {};
+  const int descriptor = static_cast<int>(handle_);
+  handle_ = kClosed;
   if (::close(descriptor) != 0) return lastError();
   return {};
 }
@@ -144,5 +144,9 @@ void syncFolder(const std::filesystem::path& folder) {
   ::fsync(descriptor);
   ::close(descriptor);
 }
+
+std::string_view textLineEnd() { return "\n"; }
+
+void passBytesUnchanged(std::FILE*) {}
 
 }  // namespace deadhold::native

@@ -1,5 +1,7 @@
 #include "common/safe_file_writer.h"
 
+#include "common/path_text.h"
+
 namespace deadhold {
 namespace {
 
@@ -25,7 +27,7 @@ bool isDenied(const std::error_code& error) {
 }  // namespace
 
 SafeFileWriter::SafeFileWriter(std::filesystem::path target)
-    : shownName_(target.string()), target_(resolveLinks(target)) {
+    : shownName_(pathText(target)), target_(resolveLinks(target)) {
   open();
 }
 
@@ -52,11 +54,14 @@ void SafeFileWriter::open() {
     if (const auto error = native::checkWritable(target_)) return fail(error);
   }
 
-  std::string hiddenStem(".");
-  hiddenStem.append(target_.filename().string()).append(".").append(native::processTag());
+  // Built as a path, so that a name no code page holds survives.
+  std::filesystem::path hiddenStem(".");
+  hiddenStem += target_.filename();
+  hiddenStem += "." + native::processTag() + "-";
   std::error_code error = std::make_error_code(std::errc::file_exists);
   for (int attempt = 0; attempt < kNameAttempts && error == std::errc::file_exists; ++attempt) {
-    temporary_ = folderOf(target_) / (hiddenStem + "-" + std::to_string(attempt) + ".tmp");
+    temporary_ = folderOf(target_) / hiddenStem;
+    temporary_ += std::to_string(attempt) + ".tmp";
     error = native::File::createNew(temporary_, file_);
   }
   if (error) {
@@ -146,6 +151,25 @@ std::optional<FileError> writeFileSafely(const std::filesystem::path& target,
   SafeFileWriter writer(target);
   writer.write(contents);
   return writer.commit();
+}
+
+std::string withTextLineEnds(std::string_view text) {
+  const std::string_view lineEnd = native::textLineEnd();
+  if (lineEnd == "\n") return std::string(text);
+  std::string converted;
+  converted.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+      converted.append(lineEnd);
+    else
+      converted.push_back(text[i]);
+  }
+  return converted;
+}
+
+std::optional<FileError> writeTextFileSafely(const std::filesystem::path& target,
+                                             std::string_view text) {
+  return writeFileSafely(target, withTextLineEnds(text));
 }
 
 }  // namespace deadhold

@@ -56,4 +56,10 @@ class SafeFileWriter {
 [[nodiscard]] std::optional<FileError> writeFileSafely(const std::filesystem::path& target,
                                                        std::string_view contents);
 
+// A text whose lines end in "\n" with this system's line ends, as a C library's text mode writes
+// it (CR LF on Windows); a CR LF already in the text stays one line end.
+std::string withTextLineEnds(std::string_view text);
+[[nodiscard]] std::optional<FileError> writeTextFileSafely(const std::filesystem::path& target,
+                                                           std::string_view text);
+
 }  // namespace deadhold

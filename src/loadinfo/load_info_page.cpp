@@ -1,6 +1,7 @@
 #include "loadinfo/load_info_page.h"
 
 #include "common/cformat.h"
+#include "common/path_text.h"
 #include "loadinfo/save_load_book.h"
 #include "loadinfo/target_drawing.h"
 #include "loads/load_messages.h"
@@ -15,8 +16,8 @@ std::string setAsideReport(const SetAsideOutcome& aside, const std::filesystem::
     return aside.error->message +
            "\n\nThe file is left as it was, and the loads of this session cannot be saved.";
   }
-  return "The file was kept as " + aside.keptAs.string() + ". A new, empty load book starts; " +
-         "the loads you make are saved as " + book.string() + ".";
+  return "The file was kept as " + pathText(aside.keptAs) + ". A new, empty load book starts; " +
+         "the loads you make are saved as " + pathText(book) + ".";
 }
 
 }  // namespace

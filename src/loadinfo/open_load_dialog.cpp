@@ -1,10 +1,10 @@
 #include "loadinfo/open_load_dialog.h"
 
-#include "common/application_name.h"
 #include "common/cformat.h"
 #include "common/folded_compare.h"
 #include "common/numbers.h"
 #include "loadinfo/ladder_chart_dialog.h"
+#include "loadinfo/load_import.h"
 #include "loadinfo/save_load_book.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
@@ -35,12 +35,8 @@ OpenLoadDialog::LoadRow OpenLoadDialog::loadRow(const LoadRecord& load) {
 
 void OpenLoadDialog::open() {
   selectedRow_ = kNone;
-  reportRepairs(database_.repairCalibers());
+  reportCaliberRepairs(database_.repairCalibers(), dialogs_);
   fillCaliberChoices();
-}
-
-void OpenLoadDialog::reportRepairs(int repaired) {
-  if (repaired > 0) dialogs_.messageBox(kCaliberRepairMessage, kApplicationName, Buttons::Ok);
 }
 
 void OpenLoadDialog::fillCaliberChoices() {
@@ -149,15 +145,7 @@ void OpenLoadDialog::exportLoad() {
 void OpenLoadDialog::importLoad() {
   const auto file = dialogs_.promptOpen(exchangePrompt());
   if (!file) return;
-  const ImportOutcome outcome = deadhold::importLoad(database_, *file);
-  if (outcome.refusal) {
-    dialogs_.messageBox(outcome.refusal->text, outcome.refusal->title, Buttons::Ok,
-                        outcome.refusal->icon);
-    return;
-  }
-  if (outcome.saveError) showLoadBookSaveError(*outcome.saveError, dialogs_);
-  reportRepairs(outcome.repairedCalibers);
-  fillCaliberChoices();
+  if (importLoadWithMessages(database_, dialogs_, *file)) fillCaliberChoices();
 }
 
 void OpenLoadDialog::printLoadList() {

@@ -85,7 +85,6 @@ class OpenLoadDialog {
   static LoadRow loadRow(const LoadRecord& load);
 
  private:
-  void reportRepairs(int repaired);
   void fillCaliberChoices();
   void fillLoadList();
   // The selected row's load, if that row still has one in the book.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/native_file.h"
+#include "common/path_text.h"
 
 namespace deadhold {
 namespace {
@@ -46,19 +47,20 @@ std::filesystem::path backupFileOf(const std::filesystem::path& book) {
 }
 
 SetAsideOutcome setFileAside(const std::filesystem::path& file) {
-  const std::string stem = file.string() + ".not-a-load-book";
+  std::filesystem::path stem = file;
+  stem += ".not-a-load-book";
   for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
-    const std::filesystem::path candidate =
-        attempt == 1 ? stem : stem + "-" + std::to_string(attempt);
+    std::filesystem::path candidate = stem;
+    if (attempt > 1) candidate += "-" + std::to_string(attempt);
     native::FileStatus status;
     if (const auto error = native::inspect(candidate, status))
-      return {{}, FileError{"Could not set " + file.string() + " aside: " + error.message()}};
+      return {{}, FileError{"Could not set " + pathText(file) + " aside: " + error.message()}};
     if (status.kind != native::FileKind::Missing) continue;
     if (const auto error = native::replace(file, candidate))
-      return {{}, FileError{"Could not set " + file.string() + " aside: " + error.message()}};
+      return {{}, FileError{"Could not set " + pathText(file) + " aside: " + error.message()}};
     return {candidate, std::nullopt};
   }
-  return {{}, FileError{"Could not set " + file.string() + " aside: every free name is taken"}};
+  return {{}, FileError{"Could not set " + pathText(file) + " aside: every free name is taken"}};
 }
 
 }  // namespace deadhold

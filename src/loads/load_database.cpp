@@ -10,6 +10,7 @@
 
 #include "common/folded_compare.h"
 #include "common/numbers.h"
+#include "common/path_text.h"
 #include "common/safe_file_writer.h"
 #include "loads/load_rules.h"
 
@@ -101,7 +102,7 @@ std::optional<FileError> LoadDatabase::writeDatabase() {
   header_ = DatabaseHeader{1, 0, loadCount(), indexOfLoad(current_)};
   if (!fileWasRead_ && !fileWritten_ && loads_.empty()) return std::nullopt;
   if (readProblem_) {
-    return FileError{"Could not write " + file_.string() +
+    return FileError{"Could not write " + pathText(file_) +
                      ": the file could not be read, so it is left as it was"};
   }
   const std::string bytes = fileBytes();

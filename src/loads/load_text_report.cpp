@@ -62,7 +62,7 @@ std::string loadTextReport(const LoadRecord& load) {
 
 std::optional<FileError> writeLoadTextReport(const std::filesystem::path& file,
                                              const LoadRecord& load) {
-  return writeFileSafely(file, loadTextReport(load));
+  return writeTextFileSafely(file, loadTextReport(load));
 }
 
 }  // namespace deadhold

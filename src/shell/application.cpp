@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "common/path_text.h"
+#include "loadinfo/load_import.h"
 #include "loads/load_rules.h"
 #include "shell/shell_texts.h"
 
@@ -28,6 +30,23 @@ Application::Application(Dialogs& dialogs, std::filesystem::path startDirectory,
       loadInfoPage_(database_, dialogs_, startDirectory_),
       ballisticsPage_(engine_, database_, dialogs_, startDirectory_),
       rangeCardPage_(database_, dialogs_, settings, kDefaultLoadLabel) {}
+
+std::filesystem::path Application::filesFolder() const {
+  std::error_code error;
+  return startDirectory_.empty() ? std::filesystem::current_path(error) : startDirectory_;
+}
+
+void Application::offerImport(const std::filesystem::path& file) {
+  const std::string question = "Import the load in " + pathText(file.filename()) +
+                               " into the load book in " + pathText(filesFolder()) + "?";
+  if (dialogs_.messageBox(question, kImportQuestionTitle, Buttons::YesNo, Icon::Question) !=
+      Answer::Yes)
+    return;
+  LoadRecord* imported = importLoadWithMessages(database_, dialogs_, file);
+  if (imported == nullptr) return;
+  database_.setCurrentLoad(imported);
+  if (shownPage_ == kLoadInformationTab) loadInfoPage_.showCurrentLoad();
+}
 
 std::filesystem::path Application::captureStartDirectory() {
   std::error_code error;

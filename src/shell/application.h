@@ -56,6 +56,14 @@ class Application {
   // last write of the load book), Misc Functions, Help. Later calls do nothing.
   void destroyPages();
 
+  // A load file the program was started with: the user is asked, and a yes imports it through
+  // "&Import Load"'s steps and messages; the imported load becomes the current one, so that it
+  // shows at once.
+  void offerImport(const std::filesystem::path& file);
+
+  // The folder of the load book and catalogues, as the About box and Help name it.
+  std::filesystem::path filesFolder() const;
+
   int shownPage() const { return shownPage_; }
   bool firstShowPending() const { return firstShowPending_; }
 

@@ -17,6 +17,9 @@ inline constexpr const char* kAboutCaption = "About Deadhold";
 inline constexpr const char* kAboutVersionLine = "Deadhold Version 1.6";
 inline constexpr const char* kAboutDescription = "Computer Reloading and Ballistics Software";
 
+// Asked before a load file the program was started with is imported.
+inline constexpr const char* kImportQuestionTitle = "Question";
+
 // The load the Ballistics Calculator is handed when the load book has no current load.
 inline constexpr double kDefaultBallisticCoeff = 0.436;
 inline constexpr double kDefaultBulletWeight = 130.0;

@@ -9,7 +9,7 @@
 
 namespace deadhold::ui {
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const QString& filesFolder, QWidget* parent) : QDialog(parent) {
   setWindowTitle(kAboutCaption);
   setFont(windowFont());
   const DialogUnits units(font());
@@ -27,6 +27,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* description = new QLabel(kAboutDescription, this);
   description->setWordWrap(true);
   description->setGeometry(units.rect(52, 30, 170, 22));
+
+  auto* folder = new QLabel(QStringLiteral("Your files: %1").arg(filesFolder), this);
+  folder->setObjectName("aboutFilesFolder");
+  folder->setToolTip(filesFolder);
+  folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folder->setWordWrap(true);
+  folder->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  folder->setGeometry(units.rect(11, 50, 160, 20));
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("aboutOk");

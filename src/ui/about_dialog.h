@@ -4,12 +4,12 @@
 
 namespace deadhold::ui {
 
-// "About Deadhold": the icon, the version line and OK.
+// "About Deadhold": the icon, the version line, the folder of the user's files and OK.
 class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit AboutDialog(QWidget* parent = nullptr);
+  explicit AboutDialog(const QString& filesFolder, QWidget* parent = nullptr);
 };
 
 }  // namespace deadhold::ui

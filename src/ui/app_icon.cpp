@@ -75,14 +75,48 @@ QPixmap iconPixmap(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  drawTarget(painter, size);
-  // Too small to read as a cartridge below 24 pixels: the target alone says it.
-  if (size >= 24) drawCartridge(painter, size);
+  paintApplicationIcon(painter, size);
   return pixmap;
 }
 
 }  // namespace
+
+void paintApplicationIcon(QPainter& painter, int size) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  drawTarget(painter, size);
+  // Too small to read as a cartridge below 24 pixels: the target alone says it.
+  if (size >= 24) drawCartridge(painter, size);
+}
+
+// A sheet with a folded corner, and the target without its cartridge upon it.
+void paintLoadFileIcon(QPainter& painter, int size) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double s = size;
+  const double left = s * 0.14;
+  const double right = s * 0.86;
+  const double fold = s * 0.22;
+  QPainterPath sheet;
+  sheet.moveTo(left, s * 0.04);
+  sheet.lineTo(right - fold, s * 0.04);
+  sheet.lineTo(right, s * 0.04 + fold);
+  sheet.lineTo(right, s * 0.96);
+  sheet.lineTo(left, s * 0.96);
+  sheet.closeSubpath();
+  painter.setPen(QPen(QColor(90, 90, 90), std::max(1.0, s / 32)));
+  painter.setBrush(Qt::white);
+  painter.drawPath(sheet);
+  QPainterPath corner;
+  corner.moveTo(right - fold, s * 0.04);
+  corner.lineTo(right - fold, s * 0.04 + fold);
+  corner.lineTo(right, s * 0.04 + fold);
+  corner.closeSubpath();
+  painter.setBrush(QColor(220, 220, 220));
+  painter.drawPath(corner);
+  painter.save();
+  painter.translate(s * 0.2, s * 0.3);
+  drawTarget(painter, s * 0.68);
+  painter.restore();
+}
 
 QIcon applicationIcon() {
   QIcon icon;

@@ -11,6 +11,7 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "ballistics_page_widget.h"
+#include "common/path_text.h"
 #include "dialog_units.h"
 #include "help_page_widget.h"
 #include "load_info_page_widget.h"
@@ -117,7 +118,7 @@ void MainWindow::createAboutEntries() {
 }
 
 void MainWindow::showAbout() {
-  AboutDialog dialog(this);
+  AboutDialog dialog(QString::fromStdString(pathText(application_.filesFolder())), this);
   dialog.exec();
 }
 

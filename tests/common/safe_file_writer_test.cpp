@@ -1,13 +1,13 @@
 #include "common/safe_file_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 
-#include "support/file_size_limit.h"
-#include "support/permission_bits_bind.h"
+#include "common/file_reading.h"
+#include "common/native_file.h"
+#include "common/path_text.h"
 #include "support/temp_folder.h"
 
 namespace deadhold {
@@ -56,20 +56,6 @@ TEST(SafeFileWriter, AnAbandonedWriteLeavesTheOldFile) {
   EXPECT_EQ(entriesIn(folder.path()), 1);
 }
 
-TEST(SafeFileWriter, AWriteFailingPartWayLeavesTheOldFile) {
-  testing::TempFolder folder;
-  writeBytes(folder / "kept", "old");
-  std::optional<FileError> error;
-  {
-    const testing::FileSizeLimit limit(1000);
-    error = writeFileSafely(folder / "kept", std::string(5000, 'n'));
-  }
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->message, "Could not write " + (folder / "kept").string() + ": File too large");
-  EXPECT_EQ(readBytes(folder / "kept"), "old");
-  EXPECT_EQ(entriesIn(folder.path()), 1);
-}
-
 TEST(SafeFileWriter, RefusesWhatCannotBeAFile) {
   testing::TempFolder folder;
   std::filesystem::create_directory(folder / "dir");
@@ -77,10 +63,6 @@ TEST(SafeFileWriter, RefusesWhatCannotBeAFile) {
   const auto dir = writeFileSafely(folder / "dir", "x");
   ASSERT_TRUE(dir);
   EXPECT_EQ(dir->message, "Could not write " + (folder / "dir").string() + ": Is a directory");
-  const auto under = writeFileSafely(folder / "plain" / "x", "x");
-  ASSERT_TRUE(under);
-  EXPECT_EQ(under->message,
-            "Could not write " + (folder / "plain" / "x").string() + ": Not a directory");
   const auto missing = writeFileSafely(folder / "nowhere" / "x", "x");
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->message, "Could not write " + (folder / "nowhere" / "x").string() +
@@ -89,34 +71,39 @@ TEST(SafeFileWriter, RefusesWhatCannotBeAFile) {
   EXPECT_EQ(entriesIn(folder.path()), 2);
 }
 
-TEST(SafeFileWriter, KeepsPermissionsAndRespectsReadOnlyFiles) {
+TEST(SafeFileWriter, NamesBeyondOneCodePageAreWrittenReplacedAndNamedInMessages) {
   testing::TempFolder folder;
-  writeBytes(folder / "shared", "old");
-  ::chmod((folder / "shared").c_str(), 0640);
-  ASSERT_FALSE(writeFileSafely(folder / "shared", "new"));
-  struct stat info {};
-  ::stat((folder / "shared").c_str(), &info);
-  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  const std::filesystem::path file = folder.path() / std::filesystem::path(u8"Müller 7×57 Ладung 日本.BLD");
+  ASSERT_FALSE(writeFileSafely(file, "first"));
+  ASSERT_FALSE(writeFileSafely(file, "second"));
+  EXPECT_EQ(readWholeFile(file, 100).bytes, "second");
+  EXPECT_EQ(entriesIn(folder.path()), 1);
 
-  ::chmod((folder / "shared").c_str(), 0440);
-  std::optional<FileError> error;
-  {
-    const testing::PermissionBitsBind asAnyUser;
-    error = writeFileSafely(folder / "shared", "newer");
-  }
+  const std::filesystem::path lost = folder.path() / std::filesystem::path(u8"ни.BLD") / "x";
+  const auto error = writeFileSafely(lost, "x");
   ASSERT_TRUE(error);
-  EXPECT_NE(error->message.find("Permission denied"), std::string::npos);
-  EXPECT_EQ(readBytes(folder / "shared"), "new");
+  EXPECT_EQ(error->message, "Could not write " + pathText(lost) + ": No such file or directory");
+  EXPECT_NE(error->message.find("\xD0\xBD\xD0\xB8.BLD"), std::string::npos);
 }
 
-TEST(SafeFileWriter, ALinkKeepsPointingAtTheReplacedFile) {
+TEST(SafeFileWriter, TextFilesEndTheirLinesAsThisSystemDoes) {
+  const std::string end(native::textLineEnd());
+  const struct {
+    std::string text;
+    std::string written;
+  } cases[] = {
+      {"", ""},
+      {"a\nb\n", "a" + end + "b" + end},
+      {"\n\n", end + end},
+      {"notes\r\nkept\n", "notes\r\nkept" + end},  // a line end already there stays one
+      {"no end", "no end"},
+  };
   testing::TempFolder folder;
-  std::filesystem::create_directory(folder / "real");
-  writeBytes(folder / "real" / "data", "old");
-  std::filesystem::create_symlink(folder / "real" / "data", folder / "link");
-  ASSERT_FALSE(writeFileSafely(folder / "link", "new"));
-  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
-  EXPECT_EQ(readBytes(folder / "real" / "data"), "new");
+  for (const auto& c : cases) {
+    EXPECT_EQ(withTextLineEnds(c.text), c.written) << c.text;
+    ASSERT_FALSE(writeTextFileSafely(folder / "t.txt", c.text));
+    EXPECT_EQ(readBytes(folder / "t.txt"), c.written) << c.text;
+  }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "loads/sample_loads.h"
-#include "support/file_size_limit.h"
 #include "support/same_bytes.h"
 #include "support/temp_folder.h"
 
@@ -62,20 +61,6 @@ TEST_F(LoadExchange, AFileThatCannotBeOpenedIsSaidSo) {
     EXPECT_EQ(read.refusal->text, "Could not open file");
     EXPECT_EQ(read.refusal->title, "FILE ERROR");
   }
-}
-
-TEST_F(LoadExchange, AFailedExportKeepsTheOldFile) {
-  writeBytes(bld(), "old");
-  std::optional<ExportFailure> failure;
-  {
-    const testing::FileSizeLimit limit(100);
-    failure = exportLoad(bld(), makeLoad("A", 1));
-  }
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->message.text, "Could not open file for writing");
-  EXPECT_EQ(failure->message.title, "FILE ERROR");
-  EXPECT_EQ(failure->error.message, "Could not write " + bld().string() + ": File too large");
-  EXPECT_EQ(readBytes(bld()), "old");
 }
 
 TEST_F(LoadExchange, ImportAppendsAnIdenticalCopySortedAndSaved) {

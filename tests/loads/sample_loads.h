@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <string>
@@ -32,6 +33,25 @@ inline LoadRecordBytes noiseBytes(unsigned seed) {
 
 inline std::string asString(const LoadRecordBytes& bytes) {
   return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+// A load book's 12-byte header, as the file holds it.
+inline std::string bookHeader(std::uint16_t format, std::uint16_t reserved, std::int32_t count,
+                              std::int32_t current) {
+  std::string bytes(12, '\0');
+  std::memcpy(bytes.data(), &format, 2);
+  std::memcpy(bytes.data() + 2, &reserved, 2);
+  std::memcpy(bytes.data() + 4, &count, 4);
+  std::memcpy(bytes.data() + 8, &current, 4);
+  return bytes;
+}
+
+// A record full of noise, its caliber chosen for the order and its link empty.
+inline std::string noisyRecord(unsigned seed, std::string_view caliber) {
+  LoadRecord load = loadRecordFromBytes(noiseBytes(seed));
+  load.caliber.assign(caliber);
+  load.next = 0;
+  return asString(loadRecordBytes(load));
 }
 
 }  // namespace deadhold::testing

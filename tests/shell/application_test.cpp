@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "loads/load_exchange.h"
 #include "loads/sample_loads.h"
 #include "shell/shell_texts.h"
 #include "support/fake_dialogs.h"
@@ -172,6 +173,46 @@ TEST_F(ApplicationTest, ClosingBeforeThePagesExistWritesNothing) {
   Application application(dialogs, folder.path());
   application.destroyPages();
   EXPECT_EQ(testing::readBytes(bookFile()), before);
+}
+
+TEST_F(ApplicationTest, AStartingLoadFileIsImportedOnYesAndShownAsTheCurrentLoad) {
+  writeBook(gamekingLoad(130));
+  ASSERT_FALSE(exportLoad(folder / "friend.BLD", testing::makeLoad(".308", 168, "Sierra", "MK")));
+  auto application = start();
+  application->showFirstPage();
+
+  dialogs.answers = {Answer::No};
+  application->offerImport(folder / "friend.BLD");
+  EXPECT_EQ(application->database().loadCount(), 1);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Import the load in friend.BLD into the load book in " + folder.path().string() + "?");
+  EXPECT_EQ(dialogs.messages[0].title, "Question");
+  EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNo);
+
+  application->offerImport(folder / "friend.BLD");
+  ASSERT_EQ(application->database().loadCount(), 2);
+  EXPECT_EQ(application->database().currentLoad()->caliber.str(), ".308");
+  EXPECT_EQ(LoadDatabase(bookFile()).readDatabase(), 2);
+
+  // A file that is no load goes the way Import Load refuses it.
+  testing::writeBytes(folder / "short.BLD", "x");
+  dialogs.messages.clear();
+  application->offerImport(folder / "short.BLD");
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].text,
+            "The selected file is unrecognizable by Deadhold as a valid Load file");
+  EXPECT_EQ(application->database().loadCount(), 2);
+}
+
+TEST_F(ApplicationTest, HelpNamesTheFilesFolderAfterTheFirstTopicsText) {
+  auto application = start();
+  HelpPage& help = application->helpPage();
+  const std::string& about = help.selectionChanged(help.topicTable().topics()[0].treeItem);
+  EXPECT_NE(about.find("Your load book and catalogues are kept in " + folder.path().string() + "."),
+            std::string::npos);
+  const std::string& cost = help.selectionChanged(help.topicTable().topics()[2].treeItem);
+  EXPECT_EQ(cost, help.topicTable().topics()[2].text);
 }
 
 }  // namespace

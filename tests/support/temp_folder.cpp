@@ -1,18 +1,27 @@
 #include "support/temp_folder.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
 namespace deadhold::testing {
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "deadhold-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // A random name that nobody holds: create_directory says whether this call made it.
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    auto candidate = base / ("deadhold-test-" + std::to_string(random() % 1000000000000));
+    std::error_code error;
+    if (std::filesystem::create_directory(candidate, error)) {
+      path_ = std::move(candidate);
+      return;
+    }
+  }
+  throw std::runtime_error("no temporary folder could be made");
 }
 
 TempFolder::~TempFolder() {

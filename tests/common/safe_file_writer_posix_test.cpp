@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "common/safe_file_writer.h"
+#include "support/file_size_limit.h"
+#include "support/permission_bits_bind.h"
+#include "support/temp_folder.h"
+
+namespace deadhold {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+int entriesIn(const std::filesystem::path& folder) {
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+TEST(SafeFileWriter, AWriteFailingPartWayLeavesTheOldFile) {
+  testing::TempFolder folder;
+  writeBytes(folder / "kept", "old");
+  std::optional<FileError> error;
+  {
+    const testing::FileSizeLimit limit(1000);
+    error = writeFileSafely(folder / "kept", std::string(5000, 'n'));
+  }
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->message, "Could not write " + (folder / "kept").string() + ": File too large");
+  EXPECT_EQ(readBytes(folder / "kept"), "old");
+  EXPECT_EQ(entriesIn(folder.path()), 1);
+}
+
+TEST(SafeFileWriter, APathThroughAFileIsNoFolder) {
+  testing::TempFolder folder;
+  writeBytes(folder / "plain", "p");
+  const auto under = writeFileSafely(folder / "plain" / "x", "x");
+  ASSERT_TRUE(under);
+  EXPECT_EQ(under->message,
+            "Could not write " + (folder / "plain" / "x").string() + ": Not a directory");
+  EXPECT_EQ(readBytes(folder / "plain"), "p");
+}
+
+TEST(SafeFileWriter, KeepsPermissionsAndRespectsReadOnlyFiles) {
+  testing::TempFolder folder;
+  writeBytes(folder / "shared", "old");
+  ::chmod((folder / "shared").c_str(), 0640);
+  ASSERT_FALSE(writeFileSafely(folder / "shared", "new"));
+  struct stat info {};
+  ::stat((folder / "shared").c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  ::chmod((folder / "shared").c_str(), 0440);
+  std::optional<FileError> error;
+  {
+    const testing::PermissionBitsBind asAnyUser;
+    error = writeFileSafely(folder / "shared", "newer");
+  }
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->message.find("Permission denied"), std::string::npos);
+  EXPECT_EQ(readBytes(folder / "shared"), "new");
+}
+
+TEST(SafeFileWriter, ALinkKeepsPointingAtTheReplacedFile) {
+  testing::TempFolder folder;
+  std::filesystem::create_directory(folder / "real");
+  writeBytes(folder / "real" / "data", "old");
+  std::filesystem::create_symlink(folder / "real" / "data", folder / "link");
+  ASSERT_FALSE(writeFileSafely(folder / "link", "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
+  EXPECT_EQ(readBytes(folder / "real" / "data"), "new");
+}
+
+}  // namespace
+}  // namespace deadhold
