@@ -11,9 +11,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# GCC 12 warns of overlapping copies inside std::string's operator+ where there are none
-# (GCC bug 105651); its mingw build meets that in code the native one does not.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 # One self-contained .exe each: no compiler runtime DLLs to find beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

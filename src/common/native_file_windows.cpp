@@ -129,6 +129,11 @@ std::error_code inspect(const std::filesystem::path& path, FileStatus& status) {
 }
 
 std::error_code checkWritable(const std::filesystem::path& path) {
+  // Asked first: the read-only attribute binds every user, but a system that maps it onto
+  // permission bits (Wine) lets an administrator past it.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    return std::make_error_code(std::errc::permission_denied);
   // Opening for writing changes nothing, and meets what a write would: the read-only attribute,
   // the access rights, and another program that holds the file without sharing it.
   const HANDLE handle = openHandle(path, GENERIC_WRITE, kShareAll, OPEN_EXISTING);
@@ -223,9 +228,20 @@ std::error_code File::close() {
 // without a backup name the old file can be gone; this call leaves the old file or the new.
 // A file that another program holds open is refused, and stays as it was.
 std::error_code replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return {};
+  // A file held open without its deletion shared refuses the rename as "access denied"; a probe
+  // for delete access tells that from a real lack of rights.
+  const DWORD code = GetLastError();
+  if (code == ERROR_ACCESS_DENIED) {
+    const HANDLE probe = openHandle(to, DELETE, kShareAll, OPEN_EXISTING);
+    const DWORD probed = GetLastError();
+    if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+    SetLastError(probe == INVALID_HANDLE_VALUE && probed == ERROR_SHARING_VIOLATION ? probed : code);
     return lastError();
-  return {};
+  }
+  SetLastError(code);
+  return lastError();
 }
 
 std::error_code removeFile(const std::filesystem::path& path) {

@@ -57,7 +57,9 @@ void SafeFileWriter::open() {
   // Built as a path, so that a name no code page holds survives.
   std::filesystem::path hiddenStem(".");
   hiddenStem += target_.filename();
-  hiddenStem += "." + native::processTag() + "-";
+  hiddenStem += ".";
+  hiddenStem += native::processTag();
+  hiddenStem += "-";
   std::error_code error = std::make_error_code(std::errc::file_exists);
   for (int attempt = 0; attempt < kNameAttempts && error == std::errc::file_exists; ++attempt) {
     temporary_ = folderOf(target_) / hiddenStem;

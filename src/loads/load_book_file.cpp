@@ -51,7 +51,10 @@ SetAsideOutcome setFileAside(const std::filesystem::path& file) {
   stem += ".not-a-load-book";
   for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
     std::filesystem::path candidate = stem;
-    if (attempt > 1) candidate += "-" + std::to_string(attempt);
+    if (attempt > 1) {
+      candidate += "-";
+      candidate += std::to_string(attempt);
+    }
     native::FileStatus status;
     if (const auto error = native::inspect(candidate, status))
       return {{}, FileError{"Could not set " + pathText(file) + " aside: " + error.message()}};

@@ -43,8 +43,6 @@ const std::string& HelpPage::selectionChanged(int node) {
   for (const HelpTopic& topic : table_.topics()) {
     if (topic.treeItem == node) {
       text_ = topic.text;
-      if (&topic == &table_.topics().front() && !filesFolder_.empty())
-        text_ += "\nYour load book and catalogues are kept in " + filesFolder_ + ".";
       break;
     }
   }

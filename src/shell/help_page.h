@@ -22,10 +22,6 @@ class HelpPage {
   const std::string& selectionChanged(int node);
   const std::string& text() const { return text_; }
 
-  // The folder of the load book and catalogues, named after the text of the first topic, which
-  // says what the program is.
-  void setFilesFolder(std::string folder) { filesFolder_ = std::move(folder); }
-
   // How many parents the filling held at once at its deepest.
   int deepestStack() const { return deepestStack_; }
 
@@ -33,7 +29,6 @@ class HelpPage {
   HelpTopicTable table_;
   std::vector<HelpTreeNode> nodes_;
   std::string text_;
-  std::string filesFolder_;
   int deepestStack_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "ballistics/ballistics_report.h"
 #include "ballistics/fake_ballistics_page_dialogs.h"
 #include "ballistics/kill_zone_dialog.h"
+#include "common/safe_file_writer.h"
 
 namespace deadhold::testing {
 namespace {
@@ -207,7 +208,7 @@ TEST_F(BallisticsPageCommands, SaveToTextAsksWhereAndWritesTheReport) {
   EXPECT_EQ(prompt.initialFolder, folder.path());
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(readBytes(folder / "BALLISTIC.TXT"),
-            ballisticsReport(page.inputs(), kDefaultLabel, page.table()));
+            withTextLineEnds(ballisticsReport(page.inputs(), kDefaultLabel, page.table())));
 
   page.saveToText();  // cancelled: nothing else happens
   EXPECT_EQ(dialogs.savePrompts.size(), 2u);
@@ -231,8 +232,8 @@ TEST_F(BallisticsPageCommands, TheReportHeaderIsThePagesInputsTheTablesTheLastCo
   dialogs.savePaths.push_back(folder / "R.TXT");
   page.saveToText();
   const std::string report = readBytes(folder / "R.TXT");
-  EXPECT_NE(report.find("Target Distance: 300\n"), std::string::npos);
-  EXPECT_EQ(report, ballisticsReport(page.inputs(), kDefaultLabel, page.table()));
+  EXPECT_NE(report.find(withTextLineEnds("Target Distance: 300\n")), std::string::npos);
+  EXPECT_EQ(report, withTextLineEnds(ballisticsReport(page.inputs(), kDefaultLabel, page.table())));
   EXPECT_EQ(engine->lastInputs().muzzleVelocity, 3016);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 
+#include "common/safe_file_writer.h"
 #include "engine/engine.h"
 #include "support/temp_folder.h"
 
@@ -98,7 +99,7 @@ TEST(BallisticsReport, WritingReplacesTheWholeFileOrLeavesIt) {
   const auto file = folder / "BALLISTIC.TXT";
   writeBytes(file, std::string(20000, 'x'));
   ASSERT_FALSE(writeBallisticsReport(file, kDefaultLoad, kLabel, *table));
-  EXPECT_EQ(readBytes(file), ballisticsReport(kDefaultLoad, kLabel, *table));
+  EXPECT_EQ(readBytes(file), withTextLineEnds(ballisticsReport(kDefaultLoad, kLabel, *table)));
 
   const auto error = writeBallisticsReport(folder / "none" / "B.TXT", kDefaultLoad, kLabel, *table);
   ASSERT_TRUE(error);

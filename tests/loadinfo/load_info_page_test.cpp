@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "loadinfo/fake_load_info_dialogs.h"
+#include "common/safe_file_writer.h"
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
 #include "support/fake_dialogs.h"
@@ -177,7 +178,7 @@ TEST_F(LoadInfoPageTest, SaveToTextPromptsAndWritesTheReport) {
   EXPECT_TRUE(prompt.confirmOverwrite);
   EXPECT_TRUE(prompt.folderMustExist);
   EXPECT_EQ(prompt.initialFolder, folder.path());
-  EXPECT_EQ(testing::readBytes(reportFile), loadTextReport(*database.currentLoad()));
+  EXPECT_EQ(testing::readBytes(reportFile), withTextLineEnds(loadTextReport(*database.currentLoad())));
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -18,13 +18,13 @@ using testing::noisyRecord;
 using testing::readBytes;
 using testing::writeBytes;
 
-class LoadDatabaseFile : public ::testing::Test {
+class LoadDatabaseFilePosix : public ::testing::Test {
  protected:
   std::filesystem::path file() const { return folder / "RELOADER.DAT"; }
   testing::TempFolder folder;
 };
 
-TEST_F(LoadDatabaseFile, AnUnreadableFileIsNeverOverwritten) {
+TEST_F(LoadDatabaseFilePosix, AnUnreadableFileIsNeverOverwritten) {
   const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
   writeBytes(file(), contents);
   std::filesystem::permissions(file(), std::filesystem::perms::owner_write);
@@ -42,7 +42,7 @@ TEST_F(LoadDatabaseFile, AnUnreadableFileIsNeverOverwritten) {
   EXPECT_EQ(readBytes(file()), contents);
 }
 
-TEST_F(LoadDatabaseFile, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
+TEST_F(LoadDatabaseFilePosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
   const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
   writeBytes(file(), contents);
   LoadDatabase database(file());

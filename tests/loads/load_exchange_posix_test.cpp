@@ -15,13 +15,13 @@ using testing::makeLoad;
 using testing::readBytes;
 using testing::writeBytes;
 
-class LoadExchange : public ::testing::Test {
+class LoadExchangePosix : public ::testing::Test {
  protected:
   std::filesystem::path bld() const { return folder / "LOADDATA.BLD"; }
   testing::TempFolder folder;
 };
 
-TEST_F(LoadExchange, AFailedExportKeepsTheOldFile) {
+TEST_F(LoadExchangePosix, AFailedExportKeepsTheOldFile) {
   writeBytes(bld(), "old");
   std::optional<ExportFailure> failure;
   {

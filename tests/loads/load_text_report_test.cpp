@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/safe_file_writer.h"
 #include "loads/sample_loads.h"
 #include "support/temp_folder.h"
 
@@ -114,7 +115,7 @@ TEST(LoadTextReport, IsWrittenAsItIsBuilt) {
   testing::TempFolder folder;
   const LoadRecord load = elkLoad();
   ASSERT_FALSE(writeLoadTextReport(folder / "LOAD.TXT", load));
-  EXPECT_EQ(testing::readBytes(folder / "LOAD.TXT"), loadTextReport(load));
+  EXPECT_EQ(testing::readBytes(folder / "LOAD.TXT"), withTextLineEnds(loadTextReport(load)));
   const auto error = writeLoadTextReport(folder / "no such folder" / "LOAD.TXT", load);
   ASSERT_TRUE(error);
   EXPECT_NE(error->message.find("No such file or directory"), std::string::npos);

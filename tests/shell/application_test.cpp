@@ -205,15 +205,5 @@ TEST_F(ApplicationTest, AStartingLoadFileIsImportedOnYesAndShownAsTheCurrentLoad
   EXPECT_EQ(application->database().loadCount(), 2);
 }
 
-TEST_F(ApplicationTest, HelpNamesTheFilesFolderAfterTheFirstTopicsText) {
-  auto application = start();
-  HelpPage& help = application->helpPage();
-  const std::string& about = help.selectionChanged(help.topicTable().topics()[0].treeItem);
-  EXPECT_NE(about.find("Your load book and catalogues are kept in " + folder.path().string() + "."),
-            std::string::npos);
-  const std::string& cost = help.selectionChanged(help.topicTable().topics()[2].treeItem);
-  EXPECT_EQ(cost, help.topicTable().topics()[2].text);
-}
-
 }  // namespace
 }  // namespace deadhold

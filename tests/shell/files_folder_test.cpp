@@ -73,7 +73,7 @@ TEST(FilesFolder, TheUsersFolderIsMadeOnceWithTheStarterCatalogues) {
 TEST(FilesFolder, AFolderThatCannotBeMadeSaysWhy) {
   testing::TempFolder root;
   writeBytes(root / "Documents", "a file in the way");
-  const auto failure = prepareFilesFolder(root / "Documents" / "Deadhold", root);
+  const auto failure = prepareFilesFolder(root / "Documents" / "Deadhold", root.path());
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->message.rfind("Could not make the folder ", 0), 0u) << failure->message;
   EXPECT_EQ(readBytes(root / "Documents"), "a file in the way");
