@@ -139,9 +139,10 @@ void BallisticsPage::computeAndList() {
 }
 
 void BallisticsPage::refreshList() {
-  listRows_.clear();
-  if (!resultsValid_) return;
-  listRows_ = listRangeRows(engine_.table(), cutToInt(rangeIncrement_));
+  if (resultsValid_)
+    listRangeRows(engine_.table(), cutToInt(rangeIncrement_), listRows_);
+  else
+    listRows_.clear();
 }
 
 bool BallisticsPage::readAndValidate() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/trajectory.h"
@@ -13,7 +14,8 @@ namespace deadhold {
 struct RangeListColumn {
   const char* heading;
   int width;  // initial width, pixels
-  const char* cellFormat;
+  int decimals;
+  std::string_view unit;  // follows the number in every cell
 };
 
 inline constexpr int kRangeListColumnCount = 20;
@@ -28,9 +30,10 @@ RangeListCells rangeListCells(const TrajectoryPoint& point);
 // muzzle): the page clamps it in the table itself before listing, a text table on a copy.
 void clampListedTime(TrajectoryPoint& point);
 
-// The rows the range list shows at an increment of whole yards: every fifth yard from 0 to 1000
-// that the increment divides, each with its time clamped in the table first, so that whatever
-// reads the table afterwards sees what the list showed. Nothing for an increment below 1.
-std::vector<RangeListCells> listRangeRows(TrajectoryTable& table, int increment);
+// Makes `rows` the rows the range list shows at an increment of whole yards: every fifth yard from
+// 0 to 1000 that the increment divides, each with its time clamped in the table first, so that
+// whatever reads the table afterwards sees what the list showed. No rows for an increment below
+// 1. The rows are rewritten in place: a list shown again builds no texts anew.
+void listRangeRows(TrajectoryTable& table, int increment, std::vector<RangeListCells>& rows);
 
 }  // namespace deadhold

@@ -31,7 +31,8 @@ struct ReportCommand {
     engine->computeTrajectory(load.inputs());
     // The list the page shows after Re-Compute clamps the times it lists in the table itself.
     const int increment = cutToInt(kRangeIncrements[kInitialRangeIncrementEntry]);
-    listRangeRows(engine->table(), increment);
+    std::vector<RangeListCells> listed;
+    listRangeRows(engine->table(), increment, listed);
     const std::string label = load.ansiLabel().substr(0, BallisticsPage::kLabelCapacity);
     const std::string report = ballisticsReport(load.inputs(), label, engine->table());
     if (out.empty()) {
