@@ -14,6 +14,9 @@ struct DragBand {
   double spaceHigh;       // feet, inclusive
   double spaceA, spaceB, spaceC;
   double timeA, timeB, timeC;
+
+  // An edge belongs to the slower band; NaN lies in no band.
+  bool holdsSpace(double space) const { return space <= spaceHigh && space > spaceLow; }
 };
 
 inline constexpr int kDragBandCount = 22;

@@ -21,9 +21,8 @@ int DragModel::searchBandByVelocity(double velocity) {
 }
 
 int DragModel::searchBandBySpace(double space) {
-  // An edge belongs to the slower band; NaN matches no band.
   for (const DragBand& band : kDragBands) {
-    if (space <= band.spaceHigh && space > band.spaceLow) {
+    if (band.holdsSpace(space)) {
       band_ = &band;
       return 0;
     }

@@ -20,7 +20,7 @@ class DragModel {
     return searchBandByVelocity(velocity);
   }
   int selectBandBySpace(double space) {
-    if (space <= band_->spaceHigh && space > band_->spaceLow) return 0;
+    if (band_->holdsSpace(space)) return 0;
     return searchBandBySpace(space);
   }
 

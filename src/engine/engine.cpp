@@ -50,55 +50,56 @@ void Engine::computeTrajectory(const BallisticInputs& in) {
   slope_ = z == 0 ? 0 : (zeroDrop + h) / z;
 
   const int rows = traceYards(c);
-  timeYards(c, rows);
   fillRows(in, rows);
-  // Rows after an early stop stay zero; the leads of every row, zero rows included, follow from
-  // its time.
+  // Rows after an early stop stay zero, their leads included.
   std::fill(table_.begin() + rows, table_.end(), TrajectoryPoint{});
-  for (TrajectoryPoint& point : table_)
-    for (int k = 0; k < kLeadCount; ++k) point.lead[k] = point.time * kLeadSpeeds[k];
 }
 
-// Yard by yard, the one part that needs the selection: the band of each yard and the root of
-// its inversion. Stops after the first yard whose space value lies outside the model (computed
-// with the band before) and answers the number of yards computed.
+// The space value of a yard. It never falls as the yard grows (never rises, for a negative
+// coefficient), so the yards one band holds always form a single run.
+double Engine::spaceAt(int yard, double c) const {
+  return 3 * static_cast<double>(yard) / c + muzzleSpace_;
+}
+
+// Yard by yard, the one part that needs the selection: a band is selected where each run starts,
+// the run's end is found by bisection, and the run is inverted as a whole. Stops after the first
+// yard whose space value lies outside the model (computed with the band before) and answers the
+// number of yards computed.
 int Engine::traceYards(double c) {
-  for (int row = 0; row < kTableRows; ++row)
-    yards_.space[row] = 3 * static_cast<double>(row) / c + muzzleSpace_;
-
-  int row = 0;
-  int selection = 0;
-  for (; row < kTableRows && selection == 0; ++row) {
-    const double space = yards_.space[row];
-    selection = model_.selectBandBySpace(space);
+  for (int start = 0; start < kTableRows;) {
+    const bool selected = model_.selectBandBySpace(spaceAt(start, c)) == 0;
     const DragBand& band = model_.bandInForce();
-    const double a = band.spaceA;
-    const double b = band.spaceB;
-    const double discriminant = b * b - 4.0 * a * (band.spaceC - space);
-    yards_.band[row] = &band;
-    yards_.root[row] = -b - std::sqrt(discriminant);
-  }
-  return row;
-}
-
-// The rest of the inversion and the time of flight, over each run of yards in one band.
-void Engine::timeYards(double c, int rows) {
-  for (int start = 0; start < rows;) {
-    const DragBand& band = *yards_.band[start];
-    int end = start + 1;
-    while (end < rows && yards_.band[end] == &band) ++end;
-    const double twoA = 2.0 * band.spaceA;
-    for (int row = start; row < end; ++row) {
-      const double v = band.centreVelocity + yards_.root[row] / twoA;
-      const double d = v - band.centreVelocity;
-      yards_.velocity[row] = v;
-      yards_.time[row] = (band.timeA * (d * d) + band.timeB * d + band.timeC - muzzleTime_) * c;
+    int end = start + 1;  // the band holds start to end; from outside on it holds none
+    for (int outside = selected ? kTableRows : end; end < outside;) {
+      const int middle = end + (outside - end) / 2;
+      if (band.holdsSpace(spaceAt(middle, c)))
+        end = middle + 1;
+      else
+        outside = middle;
     }
+    invertYards(c, band, start, end);
+    if (!selected) return end;
     start = end;
   }
+  return kTableRows;
 }
 
-// What follows from velocity and time alone.
+// Velocity and time of flight of the yards start to end, all in one band.
+void Engine::invertYards(double c, const DragBand& band, int start, int end) {
+  const double a = band.spaceA;
+  const double b = band.spaceB;
+  const double twoA = 2.0 * a;
+  for (int yard = start; yard < end; ++yard) {
+    const double discriminant = b * b - 4.0 * a * (band.spaceC - spaceAt(yard, c));
+    const double v = band.centreVelocity + (-b - std::sqrt(discriminant)) / twoA;
+    const double d = v - band.centreVelocity;
+    yards_.velocity[yard] = v;
+    yards_.time[yard] = (band.timeA * (d * d) + band.timeB * d + band.timeC - muzzleTime_) * c;
+  }
+}
+
+// What follows from velocity and time alone, each row written whole in one go: the table is
+// bigger than the first-level cache, so writing it is most of the cost.
 void Engine::fillRows(const BallisticInputs& in, int rows) {
   const double v0 = in.muzzleVelocity;
   const double h = in.scopeHeight;
@@ -117,6 +118,7 @@ void Engine::fillRows(const BallisticInputs& in, int rows) {
     point.drop = drop;
     point.maxY = 0.4 * (-h) + kMaxYFactor * (time * time);
     point.windDeflection = 176 * (time - 3 * x / v0);
+    for (int k = 0; k < kLeadCount; ++k) point.lead[k] = time * kLeadSpeeds[k];
   }
   table_[0].maxY = -h;  // at the muzzle exactly, whatever rounding left in its time
 }

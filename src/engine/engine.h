@@ -34,16 +34,14 @@ class Engine {
   void setDiagnosticStream(std::ostream& stream) { model_.setDiagnosticStream(stream); }
 
  private:
+  double spaceAt(int yard, double c) const;
   int traceYards(double c);
-  void timeYards(double c, int rows);
+  void invertYards(double c, const DragBand& band, int start, int end);
   void fillRows(const BallisticInputs& in, int rows);
 
-  // Working values per yard of one computation, kept apart so that everything but the band
-  // selection runs over whole arrays, which the compiler vectorises.
+  // Working values per yard of one computation, kept apart so that the inversion runs over
+  // whole arrays, which the compiler vectorises.
   struct YardValues {
-    std::array<double, kTableRows> space;
-    std::array<const DragBand*, kTableRows> band;
-    std::array<double, kTableRows> root;  // -b - sqrt(discriminant) of the inversion
     std::array<double, kTableRows> velocity;
     std::array<double, kTableRows> time;
   };
