@@ -19,6 +19,22 @@ void BM_ComputeTrajectory(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeTrajectory)->Unit(benchmark::kMicrosecond);
 
+// The reference for the engine: writing the 160 kB table once, every row a copy of one computed
+// row, with nothing to compute. A computation cannot take less.
+void BM_WriteTableOnce(benchmark::State& state) {
+  const auto engine = std::make_unique<Engine>();
+  engine->computeTrajectory(kDefaultLoad);
+  TrajectoryPoint point = engine->table()[500];
+  const auto table = std::make_unique<TrajectoryTable>();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(point);
+    table->fill(point);
+    benchmark::DoNotOptimize(table->data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_WriteTableOnce)->Unit(benchmark::kMicrosecond);
+
 void BM_KillZoneSearchSixInches(benchmark::State& state) {
   const auto engine = std::make_unique<Engine>();
   for (auto _ : state) benchmark::DoNotOptimize(searchKillZoneRange(*engine, kDefaultLoad, 6));
