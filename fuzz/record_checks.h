@@ -7,6 +7,7 @@
 #include "loads/load_record.h"
 #include "loads/load_rules.h"
 #include "loads/load_text_report.h"
+#include "support/same_bytes.h"
 
 namespace deadhold::fuzz {
 
