@@ -48,6 +48,7 @@ deadhold::LoadRecord sampleLoad() {
     shot.shotX = holes[i][0];
     shot.shotY = holes[i][1];
     shot.shotRadius = std::hypot(shot.shotX, shot.shotY);
+    shot.shotPlaced = 1;
     shot.shotVelocity = 2690.0f + static_cast<float>((i * 7) % 23);
     velocities += shot.shotVelocity;
   }
