@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -48,7 +47,7 @@ constexpr int kIncrementsTop = 50;
 
 BallisticsPageWidget::BallisticsPageWidget(BallisticsPage& page, BallisticsPageDialogs& dialogs,
                                            const DialogUnits& units, QWidget* parent)
-    : QWidget(parent), page_(page), dialogs_(dialogs) {
+    : ComputedPageWidget(parent), page_(page), dialogs_(dialogs) {
   createInputs(units);
   createList(units);
   createButtons(units);
@@ -225,42 +224,18 @@ void BallisticsPageWidget::fitListColumns() {
   }
 }
 
-void BallisticsPageWidget::showEvent(QShowEvent* event) {
-  showState();
-  QWidget::showEvent(event);
-}
-
 void BallisticsPageWidget::paintEvent(QPaintEvent*) {
-  if (page_.recomputePending()) {
-    // The recompute may show the range message, which must not open inside a paint: it runs
-    // right after this one, and paints again.
-    if (!recomputeQueued_) {
-      recomputeQueued_ = true;
-      QMetaObject::invokeMethod(this, &BallisticsPageWidget::recomputeForPaint,
-                                Qt::QueuedConnection);
-    }
-    return;
-  }
+  if (!readyToPaint()) return;
   QPainter painter(this);
   QPainterSurface surface(painter);
   page_.paint(surface);
 }
 
-void BallisticsPageWidget::recomputeForPaint() {
-  recomputeQueued_ = false;
-  page_.runPendingRecompute();
-  showState();
-}
+bool BallisticsPageWidget::computationPending() const { return page_.recomputePending(); }
 
-void BallisticsPageWidget::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      modifiers == Qt::NoModifier) {
-    reCompute();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
+void BallisticsPageWidget::runPendingComputation() { page_.runPendingRecompute(); }
+
+void BallisticsPageWidget::enterPressed() { reCompute(); }
 
 void BallisticsPageWidget::reCompute() {
   page_.reCompute();

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
+
+#include "computed_page_widget.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,21 +24,21 @@ class LimitedLineEdit;
 // The Ballistics Calculator tab: the trajectory graph on top, the name, the increments, the
 // seven inputs, the range list and the buttons below it. Every action goes to the page, and
 // the page's state is shown again after it; Enter anywhere but on a button recomputes.
-class BallisticsPageWidget : public QWidget {
+class BallisticsPageWidget : public ComputedPageWidget {
   Q_OBJECT
 
  public:
   BallisticsPageWidget(BallisticsPage& page, BallisticsPageDialogs& dialogs,
                        const DialogUnits& units, QWidget* parent = nullptr);
 
-  // Shows what the page holds now; the program's own writes are not user edits.
-  void showState();
+  void showState() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  bool computationPending() const override;
+  void runPendingComputation() override;
+  void enterPressed() override;
 
  private:
   void createInputs(const DialogUnits& units);
@@ -47,8 +48,6 @@ class BallisticsPageWidget : public QWidget {
   QPushButton* addButton(const char* caption, const QRect& geometry,
                          void (BallisticsPageWidget::*action)());
 
-  // Runs the Re-Compute a paint asked for, outside the paint: it may open a message box.
-  void recomputeForPaint();
   void reCompute();
   void calculateDhr();
   void taylorKo();
@@ -66,7 +65,6 @@ class BallisticsPageWidget : public QWidget {
   QTreeView* list_ = nullptr;
   // "&Taylor KO", "&Save to TXT", "&Print", "Calculate DHR"
   std::array<QPushButton*, 4> resultButtons_{};
-  bool recomputeQueued_ = false;
 };
 
 }  // namespace deadhold::ui

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -101,7 +100,7 @@ class CardPrinter : public RangeCardPrinter {
 
 RangeCardPageWidget::RangeCardPageWidget(RangeCardPage& page, Dialogs& dialogs,
                                          const DialogUnits& units, QWidget* parent)
-    : QWidget(parent), page_(page), dialogs_(dialogs) {
+    : ComputedPageWidget(parent), page_(page), dialogs_(dialogs) {
   createInputs(units);
   createResults(units);
   showState();
@@ -224,22 +223,8 @@ void RangeCardPageWidget::showState() {
   update();
 }
 
-void RangeCardPageWidget::showEvent(QShowEvent* event) {
-  showState();
-  QWidget::showEvent(event);
-}
-
 void RangeCardPageWidget::paintEvent(QPaintEvent*) {
-  if (page_.recomputePending()) {
-    // The calculation may show a message, which must not open inside a paint: it runs right
-    // after this one, and paints again.
-    if (!recomputeQueued_) {
-      recomputeQueued_ = true;
-      QMetaObject::invokeMethod(this, &RangeCardPageWidget::recomputeForPaint,
-                                Qt::QueuedConnection);
-    }
-    return;
-  }
+  if (!readyToPaint()) return;
   QPainter painter(this);
   painter.fillRect(graphArea_, Qt::white);
   QPainterSurface surface(painter);
@@ -247,21 +232,11 @@ void RangeCardPageWidget::paintEvent(QPaintEvent*) {
                   {graphArea_.left(), graphArea_.top(), graphArea_.right(), graphArea_.bottom()});
 }
 
-void RangeCardPageWidget::recomputeForPaint() {
-  recomputeQueued_ = false;
-  page_.runPendingRecompute();
-  showState();
-}
+bool RangeCardPageWidget::computationPending() const { return page_.recomputePending(); }
 
-void RangeCardPageWidget::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      modifiers == Qt::NoModifier) {
-    calculate();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
+void RangeCardPageWidget::runPendingComputation() { page_.runPendingRecompute(); }
+
+void RangeCardPageWidget::enterPressed() { calculate(); }
 
 void RangeCardPageWidget::calculate() {
   page_.calculate();

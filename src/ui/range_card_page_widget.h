@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <functional>
 
 #include "cell_table_model.h"
+#include "computed_page_widget.h"
 #include "rangecard/range_card_cells.h"
 #include "rangecard/range_card_texts.h"
 
@@ -25,27 +25,26 @@ class DialogUnits;
 // The Range Card tab: two rows of inputs, the load's name, the graph with the buttons and notes
 // beside it, the table, and where the coefficients come from. Every action goes to the page and
 // the page's state is shown again after it; Enter anywhere but on a button calculates.
-class RangeCardPageWidget : public QWidget {
+class RangeCardPageWidget : public ComputedPageWidget {
   Q_OBJECT
 
  public:
   RangeCardPageWidget(RangeCardPage& page, Dialogs& dialogs, const DialogUnits& units,
                       QWidget* parent = nullptr);
 
-  // Shows what the page holds now; the program's own writes are not user edits.
-  void showState();
+  void showState() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
+  bool computationPending() const override;
+  void runPendingComputation() override;
+  void enterPressed() override;
 
  private:
   void createInputs(const DialogUnits& units);
   void createResults(const DialogUnits& units);
   QComboBox* addChoice(const char* caption, const QStringList& entries, const QRect& labelArea,
                        const QRect& area, const std::function<void(int)>& choose);
-  void recomputeForPaint();
   void calculate();
   void print();
   void getLoadData();
@@ -62,7 +61,6 @@ class RangeCardPageWidget : public QWidget {
   CellTableModel<kRangeCardColumnCount>* listModel_ = nullptr;
   QTreeView* list_ = nullptr;
   QRect graphArea_;
-  bool recomputeQueued_ = false;
 };
 
 }  // namespace deadhold::ui
