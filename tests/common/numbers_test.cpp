@@ -12,17 +12,11 @@ namespace deadhold {
 namespace {
 
 TEST(ParseDecimal, ReadsTheLeadingNumberAndANumberTooLargeIsNone) {
-  const std::pair<const char*, double> cases[] = {{"  -12.5e2xyz", -1250},
-                                                  {"+.5", 0.5},
-                                                  {"1e", 1},
-                                                  {"abc", 0},
-                                                  {"-", 0},
-                                                  {"inf", 0},
-                                                  {"0x1A", 0},
-                                                  {"1e308", 1e308},
-                                                  {"1e999", 0},
-                                                  {"-1e999", 0},
-                                                  {"1e-999", 0}};
+  // clang-format off
+  const std::pair<const char*, double> cases[] = {
+      {"  -12.5e2xyz", -1250}, {"+.5", 0.5}, {"1e", 1}, {"abc", 0}, {"-", 0}, {"inf", 0},
+      {"0x1A", 0}, {"1e308", 1e308}, {"1e999", 0}, {"-1e999", 0}, {"1e-999", 0}};
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(parseDecimal(text), value) << text;
   const float largest = std::numeric_limits<float>::max();
   const std::pair<const char*, float> stored[] = {
@@ -31,13 +25,11 @@ TEST(ParseDecimal, ReadsTheLeadingNumberAndANumberTooLargeIsNone) {
 }
 
 TEST(ParseWholeNumber, DropsTheFractionAndSaturatesBeyondTheIntRange) {
-  const std::pair<const char*, int> cases[] = {{"130.7", 130},
-                                               {" -42abc", -42},
-                                               {"x12", 0},
-                                               {"1e5", 1},
-                                               {"2147483648", INT_MAX},
-                                               {"-2147483648", INT_MIN},
-                                               {"-99999999999999999999", INT_MIN}};
+  // clang-format off
+  const std::pair<const char*, int> cases[] = {
+      {"130.7", 130}, {" -42abc", -42}, {"x12", 0}, {"1e5", 1}, {"2147483648", INT_MAX},
+      {"-2147483648", INT_MIN}, {"-99999999999999999999", INT_MIN}};
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(parseWholeNumber(text), value) << text;
 }
 

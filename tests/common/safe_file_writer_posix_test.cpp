@@ -7,7 +7,7 @@
 #include "common/safe_file_writer.h"
 #include "support/file_size_limit.h"
 #include "support/permission_bits_bind.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder_test.h"
 
 namespace deadhold {
 namespace {
@@ -15,12 +15,9 @@ namespace {
 using testing::readBytes;
 using testing::writeBytes;
 
-int entriesIn(const std::filesystem::path& folder) {
-  return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
+using SafeFileWriterPosix = testing::ScratchFolderTest;
 
-TEST(SafeFileWriter, AWriteFailingPartWayLeavesTheOldFile) {
-  testing::TempFolder folder;
+TEST_F(SafeFileWriterPosix, AWriteFailingPartWayLeavesTheOldFile) {
   writeBytes(folder / "kept", "old");
   std::optional<FileError> error;
   {
@@ -30,11 +27,10 @@ TEST(SafeFileWriter, AWriteFailingPartWayLeavesTheOldFile) {
   ASSERT_TRUE(error);
   EXPECT_EQ(error->message, "Could not write " + (folder / "kept").string() + ": File too large");
   EXPECT_EQ(readBytes(folder / "kept"), "old");
-  EXPECT_EQ(entriesIn(folder.path()), 1);
+  EXPECT_EQ(entries(), 1);
 }
 
-TEST(SafeFileWriter, APathThroughAFileIsNoFolder) {
-  testing::TempFolder folder;
+TEST_F(SafeFileWriterPosix, APathThroughAFileIsNoFolder) {
   writeBytes(folder / "plain", "p");
   const auto under = writeFileSafely(folder / "plain" / "x", "x");
   ASSERT_TRUE(under);
@@ -43,8 +39,7 @@ TEST(SafeFileWriter, APathThroughAFileIsNoFolder) {
   EXPECT_EQ(readBytes(folder / "plain"), "p");
 }
 
-TEST(SafeFileWriter, KeepsPermissionsAndRespectsReadOnlyFiles) {
-  testing::TempFolder folder;
+TEST_F(SafeFileWriterPosix, KeepsPermissionsAndRespectsReadOnlyFiles) {
   writeBytes(folder / "shared", "old");
   ::chmod((folder / "shared").c_str(), 0640);
   ASSERT_FALSE(writeFileSafely(folder / "shared", "new"));
@@ -63,8 +58,7 @@ TEST(SafeFileWriter, KeepsPermissionsAndRespectsReadOnlyFiles) {
   EXPECT_EQ(readBytes(folder / "shared"), "new");
 }
 
-TEST(SafeFileWriter, ALinkKeepsPointingAtTheReplacedFile) {
-  testing::TempFolder folder;
+TEST_F(SafeFileWriterPosix, ALinkKeepsPointingAtTheReplacedFile) {
   std::filesystem::create_directory(folder / "real");
   writeBytes(folder / "real" / "data", "old");
   std::filesystem::create_symlink(folder / "real" / "data", folder / "link");

@@ -7,7 +7,7 @@
 #include "loads/sample_loads.h"
 #include "support/file_size_limit.h"
 #include "support/permission_bits_bind.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder_test.h"
 
 namespace deadhold {
 namespace {
@@ -18,15 +18,14 @@ using testing::noisyRecord;
 using testing::readBytes;
 using testing::writeBytes;
 
-class LoadDatabaseFilePosix : public ::testing::Test {
+class LoadDatabaseFilePosix : public testing::ScratchFolderTest {
  protected:
+  void SetUp() override { writeBytes(file(), contents); }
   std::filesystem::path file() const { return folder / "RELOADER.DAT"; }
-  testing::TempFolder folder;
+  const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
 };
 
 TEST_F(LoadDatabaseFilePosix, AnUnreadableFileIsNeverOverwritten) {
-  const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
-  writeBytes(file(), contents);
   std::filesystem::permissions(file(), std::filesystem::perms::owner_write);
   LoadDatabase database(file());
   {
@@ -43,8 +42,6 @@ TEST_F(LoadDatabaseFilePosix, AnUnreadableFileIsNeverOverwritten) {
 }
 
 TEST_F(LoadDatabaseFilePosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
-  const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
-  writeBytes(file(), contents);
   LoadDatabase database(file());
   ASSERT_EQ(database.readDatabase(), 1);
   for (int i = 0; i < 5; ++i) database.addLoadCopy(makeLoad("B", static_cast<float>(i)));
@@ -58,12 +55,11 @@ TEST_F(LoadDatabaseFilePosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
   EXPECT_EQ(readBytes(file()), contents);
   EXPECT_EQ(database.loadCount(), 6);
   // No temporary file is left; the backup taken before the write holds the same old book.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+  EXPECT_EQ(entries(), 2);
   EXPECT_EQ(readBytes(folder / "RELOADER.BAK"), contents);
 }
 
-TEST(LoadDatabaseFileFolder, AFileInPlaceOfTheFolderFailsTheWrite) {
-  testing::TempFolder folder;
+TEST_F(LoadDatabaseFilePosix, AFileInPlaceOfTheFolderFailsTheWrite) {
   writeBytes(folder / "plain", "x");
   LoadDatabase database(folder / "plain" / "RELOADER.DAT");
   database.addLoadCopy(makeLoad("A", 1));

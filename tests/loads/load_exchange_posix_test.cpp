@@ -6,7 +6,7 @@
 #include "loads/load_exchange.h"
 #include "loads/sample_loads.h"
 #include "support/file_size_limit.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder_test.h"
 
 namespace deadhold {
 namespace {
@@ -15,10 +15,9 @@ using testing::makeLoad;
 using testing::readBytes;
 using testing::writeBytes;
 
-class LoadExchangePosix : public ::testing::Test {
+class LoadExchangePosix : public testing::ScratchFolderTest {
  protected:
   std::filesystem::path bld() const { return folder / "LOADDATA.BLD"; }
-  testing::TempFolder folder;
 };
 
 TEST_F(LoadExchangePosix, AFailedExportKeepsTheOldFile) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "loads/load_rules.h"
+#include "loads/sample_loads.h"
 #include "support/fake_dialogs.h"
 #include "support/recording_surface.h"
 
@@ -18,20 +18,20 @@ struct KeptCards : RangeCardPrinter {
 
 class RangeCardPageTest : public ::testing::Test {
  protected:
-  LoadRecord& addLoad(const char* type, float velocity) {
-    LoadRecord load = blankLoadRecord();
-    load.caliber.assign(".308/7.62");
-    load.bulletMfg.assign("Sierra");
-    load.bulletType.assign(type);
-    load.bulletWeight = 175;
+  void addLoad(const char* type, float velocity) {
+    LoadRecord load = testing::makeLoad(".308/7.62", 175, "Sierra", type);
     load.ballisticCoeff = 0.505f;
     load.avVelocity = velocity;
     load.targetDistance = 0;  // never entered: 100 yd on the card
     load.temperature = 0;     // 59 F
     load.elevation = 5000;
-    LoadRecord& added = database.addLoadCopy(load);
-    database.setCurrentLoad(&added);
-    return added;
+    database.setCurrentLoad(&database.addLoadCopy(load));
+  }
+  // The texts the page shows in these fields.
+  void expectFields(const RangeCardPage& shown,
+                    std::initializer_list<std::pair<F, const char*>> fields) {
+    for (const auto& [field, text] : fields)
+      EXPECT_EQ(shown.fieldText(field), text) << static_cast<int>(field);
   }
 
   LoadDatabase database{"RELOADER.DAT"};  // never read or written here
@@ -44,10 +44,10 @@ TEST_F(RangeCardPageTest, StartsFromTheDefaultLoadWithAWindForTheHolds) {
   page.handOver();
   EXPECT_TRUE(page.recomputePending());
   EXPECT_EQ(page.label(), "Default Load");
-  EXPECT_EQ(page.fieldText(F::BallisticCoeff), "0.436");
-  EXPECT_EQ(page.fieldText(F::ZeroRange), "100");
-  EXPECT_EQ(page.fieldText(F::WindSpeed), "10");
-  EXPECT_EQ(page.fieldText(F::WindAngle), "90");
+  expectFields(page, {{F::BallisticCoeff, "0.436"},
+                      {F::ZeroRange, "100"},
+                      {F::WindSpeed, "10"},
+                      {F::WindAngle, "90"}});
   EXPECT_EQ(page.airValueCaption(), std::string("Altitude ft"));
   page.runPendingRecompute();
   EXPECT_FALSE(page.recomputePending());
@@ -60,10 +60,10 @@ TEST_F(RangeCardPageTest, StartsFromTheDefaultLoadWithAWindForTheHolds) {
 TEST_F(RangeCardPageTest, TypedValuesStayUntilAnotherLoadIsCurrent) {
   addLoad("MatchKing", 2600);
   page.handOver();
-  EXPECT_EQ(page.fieldText(F::MuzzleVelocity), "2600");
-  EXPECT_EQ(page.fieldText(F::ZeroRange), "100");
-  EXPECT_EQ(page.fieldText(F::Temperature), "59");
-  EXPECT_EQ(page.fieldText(F::Air), "5000");
+  expectFields(page, {{F::MuzzleVelocity, "2600"},
+                      {F::ZeroRange, "100"},
+                      {F::Temperature, "59"},
+                      {F::Air, "5000"}});
   page.runPendingRecompute();
   page.editField(F::MuzzleVelocity, "2650");
   page.handOver();
@@ -98,25 +98,24 @@ TEST_F(RangeCardPageTest, RemembersTheBulletsG7CoefficientAndSpinAndTheCardsCond
   EXPECT_EQ(page.notes().at(1), "Stability factor 2.89 (Miller)");
   const std::string bullet =
       "RangeCard/Bullets/%2E308%2F7%2E62%20Cal%2C%20Sierra%20MatchKing%2C%20175%20grn/";
-  EXPECT_EQ(settings.value(bullet + "dragFunction"), "G7");
-  EXPECT_EQ(settings.value(bullet + "g7Coeff"), "0.243");
-  EXPECT_EQ(settings.value(bullet + "twist"), "10");
-  EXPECT_EQ(settings.value("RangeCard/humidity"), "40");
-  EXPECT_EQ(settings.value("RangeCard/clickUnit"), "MIL");
+  for (const auto& [key, value] : {std::pair{bullet + "dragFunction", "G7"},
+                                   {bullet + "g7Coeff", "0.243"},
+                                   {bullet + "twist", "10"},
+                                   {std::string("RangeCard/humidity"), "40"},
+                                   {std::string("RangeCard/clickUnit"), "MIL"}})
+    EXPECT_EQ(settings.value(key), value) << key;
 
   RangeCardPage later(database, dialogs, settings, "Default Load");
   later.handOver();
   EXPECT_EQ(later.texts().dragFunction, 1);
-  EXPECT_EQ(later.fieldText(F::BallisticCoeff), "0.243");
-  EXPECT_EQ(later.fieldText(F::BulletDiameter), "0.308");
-  EXPECT_EQ(later.fieldText(F::ClickSize), "0.1");
+  expectFields(later,
+               {{F::BallisticCoeff, "0.243"}, {F::BulletDiameter, "0.308"}, {F::ClickSize, "0.1"}});
   later.chooseDragFunction(0);
   EXPECT_EQ(later.fieldText(F::BallisticCoeff), "0.505");
   addLoad("GameKing", 2600);
   later.handOver();
   EXPECT_EQ(later.texts().dragFunction, 0);  // another bullet: nothing remembered for it
-  EXPECT_EQ(later.fieldText(F::Twist), "");
-  EXPECT_EQ(later.fieldText(F::Humidity), "40");
+  expectFields(later, {{F::Twist, ""}, {F::Humidity, "40"}});
 }
 
 TEST_F(RangeCardPageTest, WhatCannotBeCalculatedSaysWhyAndIsNeitherListedNorRemembered) {
