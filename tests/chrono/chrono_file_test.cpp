@@ -11,6 +11,7 @@ namespace deadhold {
 namespace {
 
 const std::filesystem::path kSamples = DEADHOLD_CHRONO_SAMPLES;
+using K = ChronoKind;
 
 struct Expected {
   const char* file;
@@ -25,7 +26,6 @@ struct Expected {
 // Every sample file, written from the formats' descriptions: UTF-16 with NULs, m/s, decimal
 // commas, quoted fields, several series, an empty one, files cut short.
 TEST(ChronoFile, ReadsEverySample) {
-  using K = ChronoKind;
   const std::vector<Expected> samples = {
       {"labradar_utf16.csv", K::labradar, {"0001"}, {5}, 2801.0, 2802.2, 0},
       {"labradar_mps.csv", K::labradar, {"0002"}, {5}, 2801.0, 2802.2, 0},
@@ -77,14 +77,13 @@ TEST(ChronoFile, DecodesUtf16EitherWayUtf8WithItsMarkAndTheWindowsCodePage) {
     big += {'\0', c};
   }
   for (const std::string& bytes : {little, big, "\xEF\xBB\xBF" + text, big.substr(2)}) {
-    const ChronoFileRead read = readChronoBytes(bytes, ChronoKind::automatic, "SR0009 Report.csv");
+    const ChronoFileRead read = readChronoBytes(bytes, K::automatic, "SR0009 Report.csv");
     ASSERT_TRUE(read.ok()) << read.error;
     EXPECT_EQ(read.list.series[0].name, "0009");
     EXPECT_DOUBLE_EQ(read.list.series[0].velocities.at(0), 2701.4);
   }
   const std::string ansi = "Caf\xE9 \x96 308\n#,SPEED (FPS)\n1,2801\n";
-  EXPECT_EQ(readChronoBytes(ansi, ChronoKind::garmin, "x.csv").list.series[0].name,
-            "Caf\u00E9 \u2013 308");
+  EXPECT_EQ(readChronoBytes(ansi, K::garmin, "x.csv").list.series[0].name, "Caf\u00E9 \u2013 308");
 }
 
 TEST(ChronoFile, RefusesWithOneLineNamingTheFile) {
@@ -93,32 +92,26 @@ TEST(ChronoFile, RefusesWithOneLineNamingTheFile) {
   const struct {
     std::filesystem::path file;
     ChronoKind kind;
-    std::string error;
-    bool unreadable;
+    bool unreadable;  // said as "Could not read " and the file
+    std::string rest;
   } cases[] = {
-      {folder / "missing.csv", ChronoKind::automatic,
-       "Could not read " + (folder / "missing.csv").string() + ": No such file or directory", true},
-      {folder.path(), ChronoKind::automatic,
-       "Could not read " + folder.path().string() + ": Is a directory", true},
-      {folder / "empty.csv", ChronoKind::automatic,
-       (folder / "empty.csv").string() +
-           " is not a chronograph file Deadhold can read: expected "
-           "a LabRadar series report, a Garmin Xero C1 CSV, a MagnetoSpeed LOG.CSV, or velocities "
-           "one per line (or a CSV with a column headed \"velocity\" or \"speed\")",
-       false},
-      {kSamples / "plain.txt", ChronoKind::labradar,
-       (kSamples / "plain.txt").string() + " is not a LabRadar series report", false},
-      {kSamples / "garmin_fps.csv", ChronoKind::magnetospeed,
-       (kSamples / "garmin_fps.csv").string() + " is not a MagnetoSpeed LOG.CSV", false},
+      {folder / "missing.csv", K::automatic, true, ": No such file or directory"},
+      {folder.path(), K::automatic, true, ": Is a directory"},
+      {folder / "empty.csv", K::automatic, false,
+       " is not a chronograph file Deadhold can read: expected a LabRadar series report, a Garmin "
+       "Xero C1 CSV, a MagnetoSpeed LOG.CSV, or velocities one per line (or a CSV with a column "
+       "headed \"velocity\" or \"speed\")"},
+      {kSamples / "plain.txt", K::labradar, false, " is not a LabRadar series report"},
+      {kSamples / "garmin_fps.csv", K::magnetospeed, false, " is not a MagnetoSpeed LOG.CSV"},
   };
   for (const auto& c : cases) {
     const ChronoFileRead read = readChronoFile(c.file, c.kind);
-    EXPECT_EQ(read.error, c.error);
+    EXPECT_EQ(read.error, (c.unreadable ? "Could not read " : "") + c.file.string() + c.rest);
     EXPECT_EQ(read.unreadable, c.unreadable);
     EXPECT_TRUE(read.list.series.empty());
   }
-  const ChronoFileRead kmh = readChronoBytes("Device ID;LBR;;\nUnits velocity;km/h;;\n1;3000;\n",
-                                             ChronoKind::automatic, "SR.csv");
+  const ChronoFileRead kmh =
+      readChronoBytes("Device ID;LBR;;\nUnits velocity;km/h;;\n1;3000;\n", K::automatic, "SR.csv");
   EXPECT_EQ(kmh.error,
             "Could not read SR.csv as a LabRadar series report: its velocity unit "
             "\"km/h\" is neither fps nor m/s");

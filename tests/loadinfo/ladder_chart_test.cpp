@@ -79,40 +79,31 @@ TEST(LadderChart, DrawsMeansWithTheirBarsAndNamesEveryPoint) {
   const std::vector<LoadRecord> loads = {rung("low", 41.0f, {2630, 2650}, 0.5f),
                                          rung("high", 43.0f, {2760, 2780}, 1.0f),
                                          rung("none", 42.0f, {})};
-  const std::vector<const LoadRecord*> pointers = {&loads[0], &loads[1], &loads[2]};
-  const LadderChart chart = ladderChart(pointers, loads[0]);
-  const auto markers = [&](LadderBars bars, std::vector<DrawOp>& lines) {
+  const LadderChart chart = ladderChart({&loads[0], &loads[1], &loads[2]}, loads[0]);
+  // Against the 130 ft/s between the means: ES 20, and 2 x sqrt(200) = 28.3 for the deviation.
+  for (const auto& [bars, length] : {std::pair{LadderBars::extremeSpread, 20.0},
+                                     std::pair{LadderBars::standardDeviation, std::sqrt(800.0)}}) {
     RecordingSurface surface;
     drawLadderChart(surface, {0, 0, 600, 800}, 1.0, chart, bars);
-    std::vector<DrawOp> ellipses;
-    for (const DrawOp& op : surface.ops)
-      if (op.kind == DrawOp::Kind::Ellipse) ellipses.push_back(op);
-    // The bars: black upright lines through the velocity markers.
-    for (const DrawOp& op : surface.lines()) {
-      const int centre = (ellipses.at(0).x + ellipses.at(0).x2) / 2;
-      const int other = (ellipses.at(1).x + ellipses.at(1).x2) / 2;
-      if (op.pen.color == kBlack && op.x == op.x2 && (op.x == centre || op.x == other))
-        lines.push_back(op);
-    }
     EXPECT_NE(surface.findText("low"), nullptr);
     EXPECT_NE(surface.findText("Left out, no shot velocities: none"), nullptr);
-    return ellipses;
-  };
-  std::vector<DrawOp> spreadBars;
-  std::vector<DrawOp> deviationBars;
-  const auto spread = markers(LadderBars::extremeSpread, spreadBars);
-  const auto deviation = markers(LadderBars::standardDeviation, deviationBars);
-  ASSERT_EQ(spread.size(), 4u);         // two velocities, two groups
-  EXPECT_LT(spread[0].x, spread[1].x);  // by charge
-  EXPECT_GT(spread[0].y, spread[1].y);  // the faster load higher up
-  ASSERT_EQ(spreadBars.size(), 2u);
-  ASSERT_EQ(deviationBars.size(), 2u);
-  // Against the 130 ft/s between the means: ES 20, and 2 x sqrt(200) = 28.3 for the deviation.
-  const auto ratio = [](const DrawOp& bar, const std::vector<DrawOp>& markers) {
-    return std::abs(bar.y2 - bar.y) / static_cast<double>(markers[0].y - markers[1].y);
-  };
-  EXPECT_NEAR(ratio(spreadBars[0], spread), 20.0 / 130, 0.01);
-  EXPECT_NEAR(ratio(deviationBars[1], deviation), 2 * std::sqrt(200.0) / 130, 0.01);
+    std::vector<DrawOp> markers;
+    for (const DrawOp& op : surface.ops)
+      if (op.kind == DrawOp::Kind::Ellipse) markers.push_back(op);
+    ASSERT_EQ(markers.size(), 4u);          // two velocities, two groups
+    EXPECT_LT(markers[0].x, markers[1].x);  // by charge
+    EXPECT_GT(markers[0].y, markers[1].y);  // the faster load higher up
+    // The bars: black upright lines through the velocity markers.
+    std::vector<DrawOp> upright;
+    for (const DrawOp& op : surface.lines())
+      for (const DrawOp& marker : {markers[0], markers[1]})
+        if (op.pen.color == kBlack && op.x == op.x2 && op.x == (marker.x + marker.x2) / 2)
+          upright.push_back(op);
+    ASSERT_EQ(upright.size(), 2u);
+    for (const DrawOp& bar : upright)
+      EXPECT_NEAR(std::abs(bar.y2 - bar.y) / double(markers[0].y - markers[1].y), length / 130,
+                  0.01);
+  }
 }
 
 TEST(LadderChart, TheOpenLoadCommandChartsTheSelectedRowsCombination) {

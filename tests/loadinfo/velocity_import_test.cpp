@@ -26,14 +26,10 @@ class VelocityImport : public ::testing::Test {
                         "2801\n2795\n2810\n2799\n2806\n2790\n2802\n2808\n2797\n2800\n2811\n2803\n");
   }
   // Imports `file`, the user answering the series choice with `choose` (false: cancel).
-  void import(const std::filesystem::path& file,
-              const std::function<bool(ImportVelocitiesDialog&)>& choose) {
+  void importFrom(const std::filesystem::path& file,
+                  const std::function<bool(ImportVelocitiesDialog&)>& choose) {
     dialogs.openPaths.push_back(file);
     dialog.importVelocities(choose);
-  }
-  static bool takeAsOffered(ImportVelocitiesDialog& choice) {
-    choice.accept();
-    return true;
   }
 
   LoadRecord load = blankLoadRecord();
@@ -53,9 +49,9 @@ TEST_F(VelocityImport, TakesTheChosenTenAfterAskingAndKeepsTheHoles) {
     choice.accept();
     return true;
   };
-  import(folder / "long.txt", chooseShotsThreeToTwelve);
+  importFrom(folder / "long.txt", chooseShotsThreeToTwelve);
   EXPECT_EQ(load.shots[2].shotVelocity, 3100.0f);  // "No" keeps everything
-  import(folder / "long.txt", chooseShotsThreeToTwelve);
+  importFrom(folder / "long.txt", chooseShotsThreeToTwelve);
 
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[1].title, "Question");
@@ -81,31 +77,31 @@ TEST_F(VelocityImport, TakesTheChosenTenAfterAskingAndKeepsTheHoles) {
 
 TEST_F(VelocityImport, AShorterSeriesLeavesTheLaterShotsWithoutVelocity) {
   load.shots[2].shotVelocity = 0.0f;  // nothing to replace: no question
-  import(kSamples / "magnetospeed_log.csv", [](ImportVelocitiesDialog& choice) {
+  importFrom(kSamples / "magnetospeed_log.csv", [](ImportVelocitiesDialog& choice) {
     EXPECT_EQ(choice.rows().size(), 3u);
-  EXPECT_EQ(choice.rows()[1], (ImportVelocitiesDialog::Row{"2", "0", "", "", ""}));
-  choice.chooseSeries(1);
-  EXPECT_FALSE(choice.canImport());
-  EXPECT_EQ(choice.rangeText(), "This series holds no shots");
-  choice.chooseSeries(2);
-  choice.accept();
-  return true;
-});
-EXPECT_TRUE(dialogs.messages.empty());
-EXPECT_FLOAT_EQ(load.shots[1].shotVelocity, static_cast<float>(851.9 / 0.3048));
-EXPECT_EQ(load.shots[2].shotVelocity, 0.0f);
-EXPECT_EQ(dialog.fieldText(Field::meanRadius), "");  // one hole
-}  // namespace
+    EXPECT_EQ(choice.rows()[1], (ImportVelocitiesDialog::Row{"2", "0", "", "", ""}));
+    choice.chooseSeries(1);
+    EXPECT_FALSE(choice.canImport());
+    EXPECT_EQ(choice.rangeText(), "This series holds no shots");
+    choice.chooseSeries(2);
+    choice.accept();
+    return true;
+  });
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FLOAT_EQ(load.shots[1].shotVelocity, static_cast<float>(851.9 / 0.3048));
+  EXPECT_EQ(load.shots[2].shotVelocity, 0.0f);
+  EXPECT_EQ(dialog.fieldText(Field::meanRadius), "");  // one hole
+}
 
 TEST_F(VelocityImport, RefusalsAndCancelsChangeNothing) {
   const LoadRecord before = load;
   int choices = 0;
   const auto cancel = [&choices](ImportVelocitiesDialog&) { return ++choices, false; };
   dialog.importVelocities(cancel);  // the file prompt cancelled
-  import(folder / "missing.csv", cancel);
-  import(kSamples / "not_chrono.txt", cancel);
-  import(kSamples / "garmin_empty.csv", cancel);
-  import(kSamples / "plain.txt", cancel);
+  importFrom(folder / "missing.csv", cancel);
+  importFrom(kSamples / "not_chrono.txt", cancel);
+  importFrom(kSamples / "garmin_empty.csv", cancel);
+  importFrom(kSamples / "plain.txt", cancel);
   EXPECT_EQ(choices, 1);
   EXPECT_TRUE(sameBytes(load, before));
   ASSERT_EQ(dialogs.messages.size(), 3u);
@@ -118,5 +114,5 @@ TEST_F(VelocityImport, RefusalsAndCancelsChangeNothing) {
             (kSamples / "garmin_empty.csv").string() + " holds no velocities");
 }
 
-}  // namespace deadhold
+}  // namespace
 }  // namespace deadhold

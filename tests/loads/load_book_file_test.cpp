@@ -4,13 +4,14 @@
 
 #include "loads/load_database.h"
 #include "loads/sample_loads.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder_test.h"
 
 namespace deadhold {
 namespace {
 
 using namespace std::string_literals;
 using testing::readBytes;
+using LoadBookFile = testing::ScratchFolderTest;
 
 TEST(IsLoadBook, EveryBookEverWrittenAndNothingElse) {
   for (const std::string& book : {""s, "\x01"s, "\x01\x00\x00\x00\xff\xff\xff\xff\x00"s})
@@ -19,8 +20,7 @@ TEST(IsLoadBook, EveryBookEverWrittenAndNothingElse) {
     EXPECT_FALSE(isLoadBook(other)) << other;
 }
 
-TEST(LoadBookFile, AFileThatIsNoBookIsNeverWrittenOverAndIsSetAsideUnderAFreeName) {
-  testing::TempFolder folder;
+TEST_F(LoadBookFile, AFileThatIsNoBookIsNeverWrittenOverAndIsSetAsideUnderAFreeName) {
   const auto book = folder / "RELOADER.DAT";
   testing::writeBytes(book, "notes");
   testing::writeBytes(folder / "RELOADER.DAT.not-a-load-book", "taken");
@@ -35,8 +35,7 @@ TEST(LoadBookFile, AFileThatIsNoBookIsNeverWrittenOverAndIsSetAsideUnderAFreeNam
 }
 
 // Only a write that changes the book replaces the backup, and only the session's first one.
-TEST(LoadBookFile, TheFirstWriteThatChangesTheBookKeepsItAsItWas) {
-  testing::TempFolder folder;
+TEST_F(LoadBookFile, TheFirstWriteThatChangesTheBookKeepsItAsItWas) {
   const auto book = folder / "RELOADER.DAT";
   testing::writeBytes(folder / "RELOADER.BAK", "older");
   LoadDatabase session(book);

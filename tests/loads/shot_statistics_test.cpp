@@ -16,6 +16,11 @@ LoadRecord loadWith(const std::vector<ShotRecord>& shots) {
   return load;
 }
 
+// The four texts, compared in one go.
+std::vector<std::string> all(const VelocityTexts& t) {
+  return {t.shots, t.mean, t.extremeSpread, t.standardDeviation};
+}
+
 TEST(VelocityStatistics, WorkedValues) {
   const std::vector<double> five = {2801, 2795, 2810, 2799, 2806};
   const VelocityStatistics s = velocityStatistics(five);
@@ -23,20 +28,11 @@ TEST(VelocityStatistics, WorkedValues) {
   EXPECT_NEAR(s.mean, 2802.2, 1e-9);
   EXPECT_DOUBLE_EQ(s.extremeSpread, 15.0);
   EXPECT_NEAR(*s.standardDeviation, std::sqrt(34.7), 1e-9);
-  const VelocityTexts texts = velocityTexts(s);
-  EXPECT_EQ(texts.mean, "2802.2");
-  EXPECT_EQ(texts.extremeSpread, "15.0");
-  EXPECT_EQ(texts.standardDeviation, "5.89");
-
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(all(velocityTexts(s)), (Texts{"5", "2802.2", "15.0", "5.89"}));
   const std::vector<double> one = {2950};
-  const VelocityTexts single = velocityTexts(velocityStatistics(one));
-  EXPECT_EQ(single.shots, "1");
-  EXPECT_EQ(single.mean, "2950.0");
-  EXPECT_EQ(single.extremeSpread, "0.0");
-  EXPECT_EQ(single.standardDeviation, "");
-  const VelocityTexts none = velocityTexts(velocityStatistics({}));
-  EXPECT_EQ(none.shots, "0");
-  EXPECT_EQ(none.mean + none.extremeSpread + none.standardDeviation, "");
+  EXPECT_EQ(all(velocityTexts(velocityStatistics(one))), (Texts{"1", "2950.0", "0.0", ""}));
+  EXPECT_EQ(all(velocityTexts(velocityStatistics({}))), (Texts{"0", "", "", ""}));
 }
 
 // Velocities count placed or not; holes count only when placed. The load's avVelocity (placed

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_folder.h"
+#include "support/scratch_folder_test.h"
 
 namespace deadhold {
 namespace {
@@ -10,17 +10,17 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readBytes;
 using testing::writeBytes;
+using FilesFolder = testing::ScratchFolderTest;
 
-TEST(FilesFolder, ANamedFolderThenOneHoldingProgramFilesThenTheUsersOwn) {
-  testing::TempFolder root;
-  const fs::path work = root / "work";
-  const fs::path mine = root / "mine";
-  fs::create_directories(work / "named");
-  fs::create_directories(root / "books");
-  writeBytes(root / "books" / "RELOADER.DAT", "");
-  fs::create_directories(root / "lists");
-  writeBytes(root / "lists" / "POWDERS.TXT", "");
-  writeBytes(work / "friend.BLD", "x");
+TEST_F(FilesFolder, ANamedFolderThenOneHoldingProgramFilesThenTheUsersOwn) {
+  const fs::path work = folder / "work", mine = folder / "mine", books = folder / "books",
+                 lists = folder / "lists", named = work / "named", bld = work / "friend.BLD";
+  fs::create_directories(named);
+  fs::create_directories(books);
+  writeBytes(books / "RELOADER.DAT", "");
+  fs::create_directories(lists);
+  writeBytes(lists / "POWDERS.TXT", "");
+  writeBytes(bld, "x");
   const struct {
     const char* name;
     fs::path working;
@@ -31,17 +31,14 @@ TEST(FilesFolder, ANamedFolderThenOneHoldingProgramFilesThenTheUsersOwn) {
     std::string problem;
   } cases[] = {
       {"from the menu", work, {}, mine, true, {}, ""},
-      {"a terminal in the load book's folder", root / "books", {}, root / "books", false, {}, ""},
-      {"a folder of catalogues", root / "lists", {}, root / "lists", false, {}, ""},
-      {"a folder named, relative", work, {"named"}, work / "named", false, {}, ""},
-      {"a folder named, absolute", work, {root / "books"}, root / "books", false, {}, ""},
-      {"a load file", work, {"friend.BLD"}, mine, true, work / "friend.BLD", ""},
-      {"a load file in the book's folder", root / "books", {work / "friend.BLD"}, root / "books",
-       false, work / "friend.BLD", ""},
-      {"a load file and a folder", work, {"friend.BLD", "named"}, work / "named", false,
-       work / "friend.BLD", ""},
-      {"nothing by that name", work, {"gone.BLD"}, mine, true, {},
-       "There is no file or folder gone.BLD."},
+      {"a terminal in the load book's folder", books, {}, books, false, {}, ""},
+      {"a folder of catalogues", lists, {}, lists, false, {}, ""},
+      {"a folder named, relative", work, {"named"}, named, false, {}, ""},
+      {"a folder named, absolute", work, {books}, books, false, {}, ""},
+      {"a load file", work, {"friend.BLD"}, mine, true, bld, ""},
+      {"a load file in the book's folder", books, {bld}, books, false, bld, ""},
+      {"a load file and a folder", work, {"friend.BLD", "named"}, named, false, bld, ""},
+      {"no such name", work, {"gone.BLD"}, mine, true, {}, "There is no file or folder gone.BLD."},
   };
   for (const auto& c : cases) {
     const FilesFolderChoice choice = chooseFilesFolder(c.arguments, c.working, mine);
@@ -52,33 +49,31 @@ TEST(FilesFolder, ANamedFolderThenOneHoldingProgramFilesThenTheUsersOwn) {
   }
 }
 
-TEST(FilesFolder, TheUsersFolderIsMadeOnceWithTheStarterCatalogues) {
-  testing::TempFolder root;
-  fs::create_directory(root / "share");
+TEST_F(FilesFolder, TheUsersFolderIsMadeOnceWithTheStarterCatalogues) {
+  fs::create_directory(folder / "share");
   for (const char* name : {"BULLETS.TXT", "POWDERS.TXT", "PRIMERS.TXT"})
-    writeBytes(root / "share" / name, std::string("; ") + name + "\r\n");
-  const fs::path mine = root / "Documents" / "Deadhold";
-  ASSERT_FALSE(prepareFilesFolder(mine, root / "share"));
+    writeBytes(folder / "share" / name, std::string("; ") + name + "\r\n");
+  const fs::path mine = folder / "Documents" / "Deadhold";
+  ASSERT_FALSE(prepareFilesFolder(mine, folder / "share"));
   EXPECT_EQ(readBytes(mine / "POWDERS.TXT"), "; POWDERS.TXT\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(mine), {}), 3);
 
   // What the user keeps there afterwards is left alone, a deleted catalogue included.
   writeBytes(mine / "BULLETS.TXT", "mine");
   fs::remove(mine / "PRIMERS.TXT");
-  ASSERT_FALSE(prepareFilesFolder(mine, root / "share"));
+  ASSERT_FALSE(prepareFilesFolder(mine, folder / "share"));
   EXPECT_EQ(readBytes(mine / "BULLETS.TXT"), "mine");
   EXPECT_FALSE(fs::exists(mine / "PRIMERS.TXT"));
 }
 
-TEST(FilesFolder, AFolderThatCannotBeMadeSaysWhy) {
-  testing::TempFolder root;
-  writeBytes(root / "Documents", "a file in the way");
-  const auto failure = prepareFilesFolder(root / "Documents" / "Deadhold", root.path());
+TEST_F(FilesFolder, AFolderThatCannotBeMadeSaysWhy) {
+  writeBytes(folder / "Documents", "a file in the way");
+  const auto failure = prepareFilesFolder(folder / "Documents" / "Deadhold", folder.path());
   ASSERT_TRUE(failure);
   EXPECT_EQ(failure->message.rfind("Could not make the folder ", 0), 0u) << failure->message;
-  EXPECT_EQ(readBytes(root / "Documents"), "a file in the way");
+  EXPECT_EQ(readBytes(folder / "Documents"), "a file in the way");
 
-  const auto noStarters = prepareFilesFolder(root / "new", root / "nowhere");
+  const auto noStarters = prepareFilesFolder(folder / "new", folder / "nowhere");
   ASSERT_TRUE(noStarters);
   EXPECT_NE(noStarters->message.find("BULLETS.TXT"), std::string::npos) << noStarters->message;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string_view>
 
 #include "support/temp_folder.h"
 
@@ -12,7 +11,6 @@ namespace deadhold::testing {
 // A test with a folder of its own, and a count of what a write left behind in it.
 class ScratchFolderTest : public ::testing::Test {
  protected:
-  std::filesystem::path operator/(std::string_view name) const { return folder / name; }
   int entries() const {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder.path()), {}));
   }

@@ -17,6 +17,7 @@
 #include "window_grab.h"
 
 using deadhold::Application;
+using F = deadhold::RangeCardField;
 using deadhold::SessionSettings;
 using deadhold::testing::FakeDialogs;
 using deadhold::testing::FakePrintTarget;
@@ -51,13 +52,11 @@ class RangeCardPageWidgetTest : public QObject {
   }
 
   QWidget& page() { return *window_->page(Application::kRangeCardTab); }
-  QLineEdit& field(deadhold::RangeCardField f) {
+  QLineEdit& field(F f) {
     return *page().findChild<QLineEdit*>(QString("rangeCardField%1").arg(static_cast<int>(f)));
   }
-  QString cell(int row, int column) {
-    auto* list = page().findChild<QTreeView*>("rangeCardList");
-    return list->model()->index(row, column).data().toString();
-  }
+  QAbstractItemModel& list() { return *page().findChild<QTreeView*>("rangeCardList")->model(); }
+  QString cell(int row, int column) { return list().index(row, column).data().toString(); }
 
   TempFolder folder_;
   FakeDialogs dialogs_;
@@ -75,14 +74,12 @@ class RangeCardPageWidgetTest : public QObject {
 
   void startsFromTheCurrentLoadAndShowsTheTable() {
     openRangeCard();
-    using F = deadhold::RangeCardField;
     QCOMPARE(field(F::BallisticCoeff).text(), QString("0.436"));
     QCOMPARE(field(F::ZeroRange).text(), QString("200"));
     QCOMPARE(field(F::Air).text(), QString("500"));
     QCOMPARE(page().findChild<QLabel*>("rangeCardLoad")->text(),
              QString("Load: .270 Win Cal, Sierra Gameking, 130 grn"));
-    auto* list = page().findChild<QTreeView*>("rangeCardList");
-    QCOMPARE(list->model()->rowCount(), 11);
+    QCOMPARE(list().rowCount(), 11);
     QCOMPARE(cell(0, 4), QString("-1.5"));
     QCOMPARE(cell(2, 4), QString("0.0"));  // the zero at 200 yd
     QVERIFY(cell(10, 7).startsWith("U "));
@@ -93,7 +90,6 @@ class RangeCardPageWidgetTest : public QObject {
 
   void choosingG7ShowsItsRememberedCoefficientAndTypedValuesStay() {
     openRangeCard();
-    using F = deadhold::RangeCardField;
     page().findChild<QComboBox*>("dragFunction")->setCurrentIndex(1);
     QCOMPARE(field(F::BallisticCoeff).text(), QString("0.218"));
     field(F::WindSpeed).setText("5");
@@ -108,7 +104,6 @@ class RangeCardPageWidgetTest : public QObject {
 
   void valuesOutOfRangeGetOneMessageAndEmptyTheTable() {
     openRangeCard();
-    using F = deadhold::RangeCardField;
     field(F::MuzzleVelocity).setText("fast");
     field(F::Humidity).setText("120");
     QTest::mouseClick(page().findChild<QPushButton*>("calculate"), Qt::LeftButton);
@@ -118,7 +113,7 @@ class RangeCardPageWidgetTest : public QObject {
              std::string("The Following Values are invalid and must be\ncorrected before the "
                          "range card can be calculated:\n\n   Velocity must be between 300 and "
                          "5000\n   Humidity must be between 0 and 100\n"));
-    QCOMPARE(page().findChild<QTreeView*>("rangeCardList")->model()->rowCount(), 0);
+    QCOMPARE(list().rowCount(), 0);
   }
 
   void printsTheCardOnThePrinterChosen() {
