@@ -5,7 +5,6 @@
 #include <string>
 
 #include "common/safe_file_writer.h"
-#include "support/file_size_limit.h"
 #include "support/permission_bits_bind.h"
 #include "support/scratch_folder_test.h"
 
@@ -16,19 +15,6 @@ using testing::readBytes;
 using testing::writeBytes;
 
 using SafeFileWriterPosix = testing::ScratchFolderTest;
-
-TEST_F(SafeFileWriterPosix, AWriteFailingPartWayLeavesTheOldFile) {
-  writeBytes(folder / "kept", "old");
-  std::optional<FileError> error;
-  {
-    const testing::FileSizeLimit limit(1000);
-    error = writeFileSafely(folder / "kept", std::string(5000, 'n'));
-  }
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->message, "Could not write " + (folder / "kept").string() + ": File too large");
-  EXPECT_EQ(readBytes(folder / "kept"), "old");
-  EXPECT_EQ(entries(), 1);
-}
 
 TEST_F(SafeFileWriterPosix, APathThroughAFileIsNoFolder) {
   writeBytes(folder / "plain", "p");

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "loads/load_database.h"
-#include "loads/load_exchange.h"
 #include "loads/sample_loads.h"
 #include "support/file_size_limit.h"
 #include "support/permission_bits_bind.h"
@@ -19,15 +18,14 @@ using testing::noisyRecord;
 using testing::readBytes;
 using testing::writeBytes;
 
-// What the system refuses, the load book and the exported load file keep as they were.
-class LoadFilesPosix : public testing::ScratchFolderTest {
+class LoadDatabaseFilePosix : public testing::ScratchFolderTest {
  protected:
   void SetUp() override { writeBytes(file(), contents); }
   std::filesystem::path file() const { return folder / "RELOADER.DAT"; }
   const std::string contents = bookHeader(1, 0, 1, 0) + noisyRecord(1, "A");
 };
 
-TEST_F(LoadFilesPosix, AnUnreadableFileIsNeverOverwritten) {
+TEST_F(LoadDatabaseFilePosix, AnUnreadableFileIsNeverOverwritten) {
   std::filesystem::permissions(file(), std::filesystem::perms::owner_write);
   LoadDatabase database(file());
   {
@@ -43,7 +41,7 @@ TEST_F(LoadFilesPosix, AnUnreadableFileIsNeverOverwritten) {
   EXPECT_EQ(readBytes(file()), contents);
 }
 
-TEST_F(LoadFilesPosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
+TEST_F(LoadDatabaseFilePosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
   LoadDatabase database(file());
   ASSERT_EQ(database.readDatabase(), 1);
   for (int i = 0; i < 5; ++i) database.addLoadCopy(makeLoad("B", static_cast<float>(i)));
@@ -61,7 +59,7 @@ TEST_F(LoadFilesPosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
   EXPECT_EQ(readBytes(folder / "RELOADER.BAK"), contents);
 }
 
-TEST_F(LoadFilesPosix, AFileInPlaceOfTheFolderFailsTheWrite) {
+TEST_F(LoadDatabaseFilePosix, AFileInPlaceOfTheFolderFailsTheWrite) {
   writeBytes(folder / "plain", "x");
   LoadDatabase database(folder / "plain" / "RELOADER.DAT");
   database.addLoadCopy(makeLoad("A", 1));
@@ -69,21 +67,6 @@ TEST_F(LoadFilesPosix, AFileInPlaceOfTheFolderFailsTheWrite) {
   ASSERT_TRUE(error);
   EXPECT_EQ(error->message, "Could not write " + (folder / "plain" / "RELOADER.DAT").string() +
                                 ": Not a directory");
-}
-
-TEST_F(LoadFilesPosix, AFailedExportKeepsTheOldFile) {
-  const auto bld = folder / "LOADDATA.BLD";
-  writeBytes(bld, "old");
-  std::optional<ExportFailure> failure;
-  {
-    const testing::FileSizeLimit limit(100);
-    failure = exportLoad(bld, makeLoad("A", 1));
-  }
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->message.text, "Could not open file for writing");
-  EXPECT_EQ(failure->message.title, "FILE ERROR");
-  EXPECT_EQ(failure->error.message, "Could not write " + bld.string() + ": File too large");
-  EXPECT_EQ(readBytes(bld), "old");
 }
 
 }  // namespace
