@@ -17,8 +17,9 @@ std::string tooLargeReason(std::uint64_t sizeLimit) {
 
 // Reads to the end, one byte beyond the limit at most, so that a file that grew since it was
 // measured is still caught.
+template <class Bytes>
 std::error_code readUpTo(native::File& file, std::uint64_t expected, std::uint64_t sizeLimit,
-                         std::string& bytes) {
+                         Bytes& bytes) {
   bytes.resize(static_cast<std::size_t>(std::min(expected, sizeLimit)) + 1);
   std::size_t filled = 0;
   for (;;) {
@@ -36,17 +37,16 @@ std::error_code readUpTo(native::File& file, std::uint64_t expected, std::uint64
   return {};
 }
 
-}  // namespace
-
-FileContents readWholeFile(const std::filesystem::path& file, std::uint64_t sizeLimit) {
-  FileContents contents;
-  const auto fail = [&](FileContents::Outcome outcome, const std::string& reason) {
+template <class Bytes>
+WholeFile<Bytes> readWhole(const std::filesystem::path& file, std::uint64_t sizeLimit) {
+  WholeFile<Bytes> contents;
+  const auto fail = [&](FileOutcome outcome, const std::string& reason) {
     contents.outcome = outcome;
-    contents.bytes.clear();
+    contents.bytes = Bytes();
     contents.reason = reason;
-    return contents;
+    return std::move(contents);
   };
-  using Outcome = FileContents::Outcome;
+  using Outcome = FileOutcome;
   native::FileStatus status;
   native::File handle;
   if (const auto error = native::inspect(file, status)) return fail(Outcome::Refused, error.message());
@@ -70,6 +70,16 @@ FileContents readWholeFile(const std::filesystem::path& file, std::uint64_t size
   if (contents.bytes.size() > sizeLimit) return fail(Outcome::TooLarge, tooLargeReason(sizeLimit));
   if (const auto error = handle.close()) return fail(Outcome::Refused, error.message());
   return contents;
+}
+
+}  // namespace
+
+FileContents readWholeFile(const std::filesystem::path& file, std::uint64_t sizeLimit) {
+  return readWhole<std::string>(file, sizeLimit);
+}
+
+WholeFile<LargeBuffer> readLargeFile(const std::filesystem::path& file, std::uint64_t sizeLimit) {
+  return readWhole<LargeBuffer>(file, sizeLimit);
 }
 
 FileError readError(const std::filesystem::path& file, const std::string& reason) {

@@ -76,4 +76,10 @@ std::string_view textLineEnd();
 // Makes a standard stream pass bytes as they are, so that output is the same on every system.
 void passBytesUnchanged(std::FILE* stream);
 
+// Memory for a large file read whole (a load book runs to a hundred megabytes): where the system
+// offers it, in large pages, which a read fills several times faster than pages of 4 KiB, each
+// of which costs a fault. Null when no memory is left; given back with releaseLargeBlock.
+void* allocateLargeBlock(std::size_t size);
+void releaseLargeBlock(void* block);
+
 }  // namespace deadhold::native

@@ -1,9 +1,11 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "common/native_file.h"
 
@@ -11,6 +13,8 @@ namespace deadhold::native {
 namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
+
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
 
 void describe(const struct stat& info, FileStatus& status) {
   status.kind = S_ISREG(info.st_mode)   ? FileKind::Regular
@@ -148,5 +152,16 @@ void syncFolder(const std::filesystem::path& folder) {
 std::string_view textLineEnd() { return "\n"; }
 
 void passBytesUnchanged(std::FILE*) {}
+
+void* allocateLargeBlock(std::size_t size) {
+  if (size < kLargePage) return std::malloc(size == 0 ? 1 : size);
+  const std::size_t rounded = (size + kLargePage - 1) / kLargePage * kLargePage;
+  void* block = std::aligned_alloc(kLargePage, rounded);
+  // Only a hint: a system that refuses it gives ordinary pages.
+  if (block != nullptr) ::madvise(block, rounded, MADV_HUGEPAGE);
+  return block;
+}
+
+void releaseLargeBlock(void* block) { std::free(block); }
 
 }  // namespace deadhold::native

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "common/native_file.h"
@@ -255,5 +256,10 @@ void syncFolder(const std::filesystem::path&) {}
 std::string_view textLineEnd() { return "\r\n"; }
 
 void passBytesUnchanged(std::FILE* stream) { _setmode(_fileno(stream), _O_BINARY); }
+
+// Large pages need a privilege users seldom hold: ordinary memory serves.
+void* allocateLargeBlock(std::size_t size) { return std::malloc(size == 0 ? 1 : size); }
+
+void releaseLargeBlock(void* block) { std::free(block); }
 
 }  // namespace deadhold::native

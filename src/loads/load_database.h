@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/file_error.h"
+#include "common/large_buffer.h"
 #include "loads/load_book_file.h"
 #include "loads/load_record.h"
 
@@ -16,7 +17,8 @@ inline constexpr const char* kDatabaseFileName = "RELOADER.DAT";
 
 // The load book: every LoadRecord, kept in the order of their sort key, and the current load.
 // Records are owned here and keep their address until they are removed or the database is
-// cleared or read again, so the pages may hold plain pointers in between.
+// cleared or read again, so the pages may hold plain pointers in between. The records read from
+// the file stay where the read put them, in one block; sorting orders pointers to them.
 class LoadDatabase {
  public:
   explicit LoadDatabase(std::filesystem::path file = kDatabaseFileName);
@@ -76,12 +78,12 @@ class LoadDatabase {
   bool fileIsNoLoadBook() const { return fileIsNoLoadBook_; }
 
  private:
-  void readRecords(std::string_view fileBytes);
-  std::string fileBytes() const;
-  bool keepBackup(const std::string& newBytes) const;
+  void takeRecords(LargeBuffer fileBytes);
 
   std::filesystem::path file_;
-  std::vector<std::unique_ptr<LoadRecord>> loads_;
+  LargeBuffer fileRecords_;  // the file as read: header, then the records in the file's order
+  std::vector<std::unique_ptr<LoadRecord>> added_;  // records added since, each on its own
+  std::vector<LoadRecord*> loads_;                  // the book, in order
   LoadRecord* current_ = nullptr;
   DatabaseHeader header_;
   bool fileWasRead_ = false;

@@ -54,8 +54,10 @@ TEST_F(LoadDatabaseFilePosix, AFailedWriteKeepsTheOldFileAndTheBookInMemory) {
   EXPECT_EQ(error->message, "Could not write " + file().string() + ": File too large");
   EXPECT_EQ(readBytes(file()), contents);
   EXPECT_EQ(database.loadCount(), 6);
-  // No temporary file is left; the backup taken before the write holds the same old book.
-  EXPECT_EQ(entries(), 2);
+  // No temporary file is left, and no backup: the book has not changed. The write that does
+  // change it keeps it as it was.
+  EXPECT_EQ(entries(), 1);
+  ASSERT_FALSE(database.writeDatabase());
   EXPECT_EQ(readBytes(folder / "RELOADER.BAK"), contents);
 }
 
