@@ -1,81 +1,51 @@
 // A 100,000-load RELOADER.DAT (110 MB): read with its sort, sort again, write safely; beside them
 // the references a read or a save cannot beat, measured in the same run: the file read through
-// a small buffer as cat reads it, read whole into new memory, and copied as cp copies it, then
-// flushed to disk.
+// a small buffer as cat reads it, read whole into new memory of either kind, and copied as cp
+// copies it, then flushed to disk.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "common/cformat.h"
+#include "bench_book.h"
+#include "common/native_file.h"
 #include "loads/load_database.h"
-#include "loads/load_rules.h"
 
 namespace deadhold {
 namespace {
 
 constexpr int kLoads = 100000;
 
-// A scratch folder holding the unsorted book and the same book sorted, built once for all the
-// benchmarks.
+// The unsorted book and the same book sorted, made once for all the benchmarks.
 class BenchBook {
  public:
   BenchBook() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "deadhold-bench-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data());
-    unsorted_ = folder_ / "UNSORTED.DAT";
-    std::minstd_rand random(42);
-    std::string bytes(kDatabaseHeaderSize, '\0');
-    const DatabaseHeader header{1, 0, kLoads, kLoads / 2};
-    std::memcpy(bytes.data(), &header, kDatabaseHeaderSize);
-    const char* makers[] = {"Sierra", "Nosler", "Hornady", "Barnes", "Speer", "Berger"};
-    for (int i = 0; i < kLoads; ++i) {
-      LoadRecord load = blankLoadRecord();
-      load.caliber.assign(cformat(".%u Cal %u", 17 + static_cast<unsigned>(random() % 400),
-                                  static_cast<unsigned>(random() % 7)));
-      load.bulletWeight = static_cast<float>(20 + random() % 500);
-      load.bulletMfg.assign(makers[random() % 6]);
-      load.bulletType.assign(cformat("Type %u", static_cast<unsigned>(random() % 50)));
-      load.loadName.assign(cformat("Load %d", i));
-      bytes.append(reinterpret_cast<const char*>(&load), kLoadRecordSize);
-    }
-    std::ofstream(unsorted_, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
-    sorted_ = folder_ / "SORTED.DAT";
-    std::filesystem::copy_file(unsorted_, sorted_);
-    LoadDatabase book(sorted_);
-    book.readDatabase();
-    (void)book.writeDatabase();
-    std::filesystem::remove(folder_ / "SORTED.BAK");
+    bench::writeRandomBook(unsorted(), kLoads, bench::manyCalibers);
+    std::filesystem::copy_file(unsorted(), sorted());
+    bench::sortBook(sorted());
   }
-  ~BenchBook() { std::filesystem::remove_all(folder_); }
 
-  const std::filesystem::path& folder() const { return folder_; }
-  const std::filesystem::path& unsorted() const { return unsorted_; }
+  const std::filesystem::path& folder() const { return folder_.path(); }
+  std::filesystem::path unsorted() const { return folder_ / "UNSORTED.DAT"; }
   // The book as the program writes it: in order.
-  const std::filesystem::path& sorted() const { return sorted_; }
+  std::filesystem::path sorted() const { return folder_ / "SORTED.DAT"; }
 
   // A fresh copy of the unsorted book under the database's name, with no backup beside it.
   std::filesystem::path freshBook() const {
     const auto book = folder_ / "RELOADER.DAT";
-    std::filesystem::copy_file(unsorted_, book, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(unsorted(), book, std::filesystem::copy_options::overwrite_existing);
     std::filesystem::remove(folder_ / "RELOADER.BAK");
     return book;
   }
 
  private:
-  std::filesystem::path folder_;
-  std::filesystem::path unsorted_;
-  std::filesystem::path sorted_;
+  bench::ScratchFolder folder_;
 };
 
 const BenchBook& book() {
@@ -106,10 +76,20 @@ class PeakMemory {
   double before_;
 };
 
+void readWhole(const std::filesystem::path& path, char* bytes, std::size_t size) {
+  const int file = ::open(path.c_str(), O_RDONLY);
+  for (std::size_t filled = 0; filled < size;) {
+    const ssize_t got = ::read(file, bytes + filled, size - filled);
+    if (got <= 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  ::close(file);
+}
+
 // Reference: the file read through a 128 KiB buffer and dropped, as cat reads it.
 void BM_ReadFileLikeCat(benchmark::State& state) {
   std::vector<char> buffer(128 * 1024);
-  const auto& unsorted = book().unsorted();
+  const auto unsorted = book().unsorted();
   for (auto _ : state) {
     const int file = ::open(unsorted.c_str(), O_RDONLY);
     while (::read(file, buffer.data(), buffer.size()) > 0) benchmark::DoNotOptimize(buffer.data());
@@ -118,30 +98,38 @@ void BM_ReadFileLikeCat(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFileLikeCat)->Unit(benchmark::kMillisecond);
 
-// Reference: the file read whole into memory taken fresh from the system, in pages of 4 KiB:
-// what any program that holds the book pays, one page fault per 4 KiB.
-void BM_ReadFileIntoNewMemory(benchmark::State& state) {
-  const auto size = static_cast<std::size_t>(std::filesystem::file_size(book().unsorted()));
+// The file read whole into memory taken fresh from the system, as `allocate` gives it.
+void readIntoFreshMemory(benchmark::State& state, void* (*allocate)(std::size_t),
+                         void (*release)(void*)) {
+  const auto unsorted = book().unsorted();
+  const auto size = static_cast<std::size_t>(std::filesystem::file_size(unsorted));
   for (auto _ : state) {
-    char* bytes = static_cast<char*>(std::malloc(size));
-    const int file = ::open(book().unsorted().c_str(), O_RDONLY);
-    for (std::size_t filled = 0; filled < size;) {
-      const ssize_t got = ::read(file, bytes + filled, size - filled);
-      if (got <= 0) break;
-      filled += static_cast<std::size_t>(got);
-    }
-    ::close(file);
+    char* bytes = static_cast<char*>(allocate(size));
+    readWhole(unsorted, bytes, size);
     benchmark::DoNotOptimize(bytes);
-    std::free(bytes);
+    release(bytes);
   }
 }
+
+// Reference: in pages of 4 KiB, what any program that holds the book pays: one page fault per
+// 4 KiB.
+void BM_ReadFileIntoNewMemory(benchmark::State& state) {
+  readIntoFreshMemory(state, std::malloc, std::free);
+}
 BENCHMARK(BM_ReadFileIntoNewMemory)->Unit(benchmark::kMillisecond);
+
+// The floor of any read that keeps the book: in memory the way the load book takes it, where
+// the page faults of fresh memory are paid as cheaply as this system allows.
+void BM_ReadFileIntoLargeBlock(benchmark::State& state) {
+  readIntoFreshMemory(state, native::allocateLargeBlock, native::releaseLargeBlock);
+}
+BENCHMARK(BM_ReadFileIntoLargeBlock)->Unit(benchmark::kMillisecond);
 
 // Reference for a save: the file copied over an earlier copy through a 128 KiB buffer, as cp
 // copies it, then flushed to disk.
 void BM_CopyFileAndSync(benchmark::State& state) {
   std::vector<char> buffer(128 * 1024);
-  const auto& unsorted = book().unsorted();
+  const auto unsorted = book().unsorted();
   const auto copy = book().folder() / "COPY.DAT";
   std::filesystem::copy_file(unsorted, copy, std::filesystem::copy_options::overwrite_existing);
   for (auto _ : state) {

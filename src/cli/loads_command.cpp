@@ -1,3 +1,4 @@
+#include <array>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -7,10 +8,10 @@
 #include "command_registry.h"
 #include "common/ansi_text.h"
 #include "common/cformat.h"
-#include "common/numbers.h"
 #include "common/safe_file_writer.h"
 #include "file_name_check.h"
 #include "load_book.h"
+#include "loads/load_cells.h"
 #include "loads/load_database.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
@@ -22,6 +23,8 @@
 namespace deadhold::cli {
 namespace {
 
+constexpr std::size_t kOutputPiece = 1 << 16;
+
 struct LoadsArguments {
   std::string database = kDatabaseFileName;
   std::string format = "text";
@@ -30,47 +33,77 @@ struct LoadsArguments {
   VelocityImportArguments velocities;
 };
 
-TextRow listRow(const LoadRecord& load, int index) {
-  return {std::to_string(index),
-          load.caliber.str(),
-          std::to_string(cutToInt(load.bulletWeight)),
-          load.bulletMfg.str(),
-          load.bulletType.str(),
-          load.loadName.str(),
-          load.powderMfg.str(),
-          load.powderType.str(),
-          cformat("%.1f", load.powderWeight),
-          std::to_string(cutToInt(load.avVelocity)),
-          cformat("%.3f", load.avGroup)};
+struct ListColumn {
+  const char* heading;
+  LoadCell cell;
+};
+
+constexpr std::array<ListColumn, 10> kListColumns{{
+    {"caliber", {LoadField::caliber}},
+    {"bulletWeight", {LoadField::bulletWeight}},
+    {"bulletMfg", {LoadField::bulletMfg}},
+    {"bulletType", {LoadField::bulletType}},
+    {"loadName", {LoadField::loadName}},
+    {"powderMfg", {LoadField::powderMfg}},
+    {"powderType", {LoadField::powderType}},
+    {"powderWeight", {LoadField::powderWeight, 1}},
+    {"avVelocity", {LoadField::avVelocity}},
+    {"avGroup", {LoadField::avGroup, 3}},
+}};
+
+// The text list marks the current load in a first column, CSV in a last one. `row` is reused
+// from row to row, so that its cells keep their room.
+void fillListRow(TextRow& row, const LoadRecord* load, int index, bool csv, bool current) {
+  row.resize(kListColumns.size() + 2);
+  for (std::string& cell : row) cell.clear();
+  std::string* cell = &row.front();
+  if (!csv) *cell++ = current ? "*" : "";
+  if (load == nullptr) {
+    *cell++ = "index";
+    for (const ListColumn& column : kListColumns) *cell++ = column.heading;
+  } else {
+    *cell++ = std::to_string(index);
+    std::string ansi;
+    for (const ListColumn& column : kListColumns) {
+      ansi.clear();
+      appendLoadCell(ansi, *load, column.cell);
+      appendAnsiAsUtf8(*cell++, ansi);
+    }
+  }
+  if (csv) *cell = load == nullptr ? "current" : current ? "1" : "0";
 }
 
-const TextRow kListHeader{"index",        "caliber",    "bulletWeight", "bulletMfg",
-                          "bulletType",   "loadName",   "powderMfg",    "powderType",
-                          "powderWeight", "avVelocity", "avGroup"};
-
+// A row at a time, written out in pieces: the list never holds the book's texts.
 int listLoads(const LoadsArguments& arguments) {
   const auto database = openBook(arguments.database, false);
   if (!database) return kExitRefused;
   const bool csv = arguments.format == "csv";
-  std::vector<TextRow> rows;
-  TextRow header = kListHeader;
-  if (csv) header.push_back("current");
-  if (!csv) header.insert(header.begin(), "");
-  rows.push_back(header);
-  for (int i = 0; i < database->loadCount(); ++i) {
-    const LoadRecord* load = database->loadAt(i);
-    const bool current = load == database->currentLoad();
-    TextRow row = listRow(*load, i);
-    for (std::string& cell : row) cell = ansiToUtf8(cell);
-    if (csv) row.push_back(current ? "1" : "0");
-    if (!csv) row.insert(row.begin(), current ? "*" : "");
-    rows.push_back(row);
-  }
+  TextRow row;
+  const auto fillRow = [&](int position) {
+    const LoadRecord* load = database->loadAt(position);
+    fillListRow(row, load, position, csv, load != nullptr && load == database->currentLoad());
+  };
+  // Row -1 is the heading.
+  ColumnAligner aligner;
   if (!csv) {
-    std::cout << alignColumns(rows);
-    return kExitOk;
+    for (int position = -1; position < database->loadCount(); ++position) {
+      fillRow(position);
+      aligner.measure(row);
+    }
   }
-  for (const TextRow& row : rows) std::cout << csvRecord(row);
+  std::string out;
+  for (int position = -1; position < database->loadCount(); ++position) {
+    fillRow(position);
+    if (csv)
+      appendCsvRecord(out, row);
+    else
+      aligner.appendLine(out, row);
+    if (out.size() >= kOutputPiece) {
+      std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+      out.clear();
+    }
+  }
+  std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
   return kExitOk;
 }
 

@@ -14,44 +14,59 @@ std::size_t columnsOf(const std::string& text) {
 
 }  // namespace
 
+void ColumnAligner::measure(const TextRow& row) {
+  if (row.size() > widths_.size()) widths_.resize(row.size(), 0);
+  for (std::size_t i = 0; i < row.size(); ++i) widths_[i] = std::max(widths_[i], columnsOf(row[i]));
+}
+
+void ColumnAligner::appendLine(std::string& out, const TextRow& row) const {
+  const std::size_t lineStart = out.size();
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    if (i > 0) out += "  ";
+    out += row[i];
+    out.append(widths_[i] - columnsOf(row[i]), ' ');
+  }
+  const std::size_t lastText = out.find_last_not_of(' ');
+  out.resize(lastText == std::string::npos || lastText < lineStart ? lineStart : lastText + 1);
+  out += '\n';
+}
+
 std::string alignColumns(const std::vector<TextRow>& rows) {
-  std::vector<size_t> widths;
-  for (const TextRow& row : rows) {
-    if (row.size() > widths.size()) widths.resize(row.size(), 0);
-    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], columnsOf(row[i]));
-  }
+  ColumnAligner aligner;
+  for (const TextRow& row : rows) aligner.measure(row);
   std::string text;
-  for (const TextRow& row : rows) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) line += "  ";
-      line += row[i];
-      line.append(widths[i] - columnsOf(row[i]), ' ');
-    }
-    line.erase(line.find_last_not_of(' ') + 1);
-    text += line + "\n";
-  }
+  for (const TextRow& row : rows) aligner.appendLine(text, row);
   return text;
 }
 
 namespace {
 
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
+void appendCsvField(std::string& out, const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 }  // namespace
 
+void appendCsvRecord(std::string& out, const TextRow& row) {
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    if (i > 0) out += ',';
+    appendCsvField(out, row[i]);
+  }
+  out += "\r\n";
+}
+
 std::string csvRecord(const TextRow& row) {
   std::string record;
-  for (std::size_t i = 0; i < row.size(); ++i) {
-    if (i > 0) record += ',';
-    record += csvField(row[i]);
-  }
-  record += "\r\n";
+  appendCsvRecord(record, row);
   return record;
 }
 

@@ -72,10 +72,20 @@ bool nextCharacter(std::string_view text, std::size_t& at, char32_t& c) {
 
 }  // namespace
 
+void appendAnsiAsUtf8(std::string& out, std::string_view ansi) {
+  for (const char byte : ansi) {
+    // Plain ASCII, nearly every byte of a record, needs no decoding.
+    if (static_cast<unsigned char>(byte) < 0x80)
+      out += byte;
+    else
+      appendUtf8(out, decodeByte(static_cast<unsigned char>(byte)));
+  }
+}
+
 std::string ansiToUtf8(std::string_view ansi) {
   std::string out;
   out.reserve(ansi.size());
-  for (const char byte : ansi) appendUtf8(out, decodeByte(static_cast<unsigned char>(byte)));
+  appendAnsiAsUtf8(out, ansi);
   return out;
 }
 

@@ -13,6 +13,8 @@ namespace deadhold {
 // The text in UTF-8. The five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90,
 // 0x9D) show as the replacement mark U+FFFD.
 std::string ansiToUtf8(std::string_view ansi);
+// The same, appended to `out`.
+void appendAnsiAsUtf8(std::string& out, std::string_view ansi);
 
 // The UTF-8 text in Windows-1252; a character it cannot hold, a replacement mark among them,
 // becomes '?', and so does every byte of a broken UTF-8 sequence.

@@ -5,9 +5,6 @@
 #include <string_view>
 
 namespace deadhold {
-
-FoldedKeys::FoldedKeys(std::size_t count) { keys_.reserve(count); }
-
 namespace {
 
 // Eight bytes as one number that orders as they do.
@@ -19,14 +16,20 @@ std::uint64_t bigEndianWord(const unsigned char* bytes) {
 
 }  // namespace
 
+void foldToLower(std::string& text, std::size_t from) {
+  auto* const bytes = reinterpret_cast<unsigned char*>(text.data());
+  for (std::size_t i = from; i < text.size(); ++i)
+    bytes[i] = static_cast<unsigned char>(bytes[i] + (static_cast<unsigned>(bytes[i] - 'A') < 26 ? 32 : 0));
+}
+
+FoldedKeys::FoldedKeys(std::size_t count) { keys_.reserve(count); }
+
 void FoldedKeys::endKey() {
   const auto start = static_cast<std::uint32_t>(keys_.empty() ? 0 : keys_.back().end);
   const auto end = static_cast<std::uint32_t>(text_.size());
-  unsigned char* const key = reinterpret_cast<unsigned char*>(text_.data()) + start;
-  for (std::uint32_t i = 0; i < end - start; ++i)
-    key[i] = static_cast<unsigned char>(key[i] + (static_cast<unsigned char>(key[i] - 'A') < 26 ? 32 : 0));
+  foldToLower(text_, start);
   unsigned char head[16] = {};  // zeros past the end
-  std::memcpy(head, key, std::min<std::size_t>(end - start, sizeof head));
+  std::memcpy(head, text_.data() + start, std::min<std::size_t>(end - start, sizeof head));
   keys_.push_back({bigEndianWord(head), bigEndianWord(head + 8), start, end,
                    static_cast<std::uint32_t>(keys_.size())});
 }
@@ -40,9 +43,8 @@ bool FoldedKeys::less(const Key& a, const Key& b) const {
 }
 
 std::vector<std::uint32_t> FoldedKeys::sortedOrder() {
-  const auto keyLess = [this](const Key& a, const Key& b) { return less(a, b); };
-  if (std::is_sorted(keys_.begin(), keys_.end(), keyLess)) return {};
-  std::stable_sort(keys_.begin(), keys_.end(), keyLess);
+  std::stable_sort(keys_.begin(), keys_.end(),
+                   [this](const Key& a, const Key& b) { return less(a, b); });
   std::vector<std::uint32_t> order;
   order.reserve(keys_.size());
   for (const Key& key : keys_) order.push_back(key.position);

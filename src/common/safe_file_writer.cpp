@@ -35,7 +35,8 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& file, int att
   name += file.filename();
   name += ".";
   name += native::processTag();
-  name += "-" + std::to_string(attempt) + ".tmp";
+  name += "-";
+  name += std::to_string(attempt) + ".tmp";
   return folderOf(file) / name;
 }
 

@@ -87,8 +87,7 @@ void LoadInfoPage::editLoad(LoadInfoDialogs& dialogs) {
   if (!current) return;
   LoadRecord copy = *current;
   if (!dialogs.runEditLoad(copy)) return;
-  // In place: the load keeps its position and the list is not re-sorted.
-  *current = copy;
+  database_.replaceLoad(*current, copy);
   saveLoadBook(database_, dialogs_);
   showCurrentLoad();
 }

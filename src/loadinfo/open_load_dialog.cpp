@@ -1,15 +1,27 @@
 #include "loadinfo/open_load_dialog.h"
 
-#include "common/cformat.h"
-#include "common/folded_compare.h"
-#include "common/numbers.h"
 #include "loadinfo/ladder_chart_dialog.h"
 #include "loadinfo/load_import.h"
 #include "loadinfo/save_load_book.h"
 #include "loads/load_exchange.h"
 #include "loads/load_messages.h"
+#include "loads/load_rules.h"
 
 namespace deadhold {
+namespace {
+
+// Each line break (CR LF, or a CR or LF alone) as one space.
+std::string oneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    line.push_back(text[i] == '\r' || text[i] == '\n' ? ' ' : text[i]);
+  }
+  return line;
+}
+
+}  // namespace
 
 OpenLoadDialog::OpenLoadDialog(LoadDatabase& database, Dialogs& dialogs,
                                const std::filesystem::path& startDirectory,
@@ -21,18 +33,6 @@ OpenLoadDialog::OpenLoadDialog(LoadDatabase& database, Dialogs& dialogs,
       printLoadList_(std::move(printLoadList)),
       showLadderChart_(std::move(showLadderChart)) {}
 
-OpenLoadDialog::LoadRow OpenLoadDialog::loadRow(const LoadRecord& load) {
-  return {load.loadName.str(),
-          cformat("%i grns", cutToInt(load.bulletWeight)),
-          load.bulletMfg.str(),
-          load.bulletType.str(),
-          load.powderMfg.str(),
-          load.powderType.str(),
-          cformat("%.1f grns", static_cast<double>(load.powderWeight)),
-          cformat("%i fps", cutToInt(load.avVelocity)),
-          cformat("%.3f in", static_cast<double>(load.avGroup))};
-}
-
 void OpenLoadDialog::open() {
   selectedRow_ = kNone;
   reportCaliberRepairs(database_.repairCalibers(), dialogs_);
@@ -40,32 +40,26 @@ void OpenLoadDialog::open() {
 }
 
 void OpenLoadDialog::fillCaliberChoices() {
-  if (database_.loadCount() == 0) {
-    dialogs_.messageBox(kNothingLeftToChooseMessage, kDatabaseEmptyTitle, Buttons::Ok);
-    closed_ = true;
-  }
   selectedRow_ = kNone;
   caliberChoices_.clear();
-  caliberLoads_.clear();
-  loadRows_.clear();
-  rowLoads_.clear();
+  caliberStarts_.clear();
   chosenCaliber_ = kNone;
+  rowCount_ = 0;
   rowButtonsEnabled_ = false;
-  if (closed_) return;
+  if (database_.loadCount() == 0) {
+    if (listsFilled_) listsFilled_();
+    dialogs_.messageBox(kNothingLeftToChooseMessage, kDatabaseEmptyTitle, Buttons::Ok);
+    closed_ = true;
+    return;
+  }
 
   const LoadRecord* current = database_.currentLoad();
-  std::string remembered;
   int noted = kNone;
-  for (int position = 0; position < database_.loadCount(); ++position) {
-    LoadRecord* load = database_.loadAt(position);
-    const std::string caliber = load->caliber.str();
-    // The first load always opens an entry: a book's calibers are never empty after repair.
-    if (position > 0 && equalsFolded(caliber, remembered)) continue;
-    if (current && equalsFolded(current->caliber.view(), caliber))
-      noted = static_cast<int>(caliberChoices_.size());
-    caliberChoices_.push_back(caliber);
-    caliberLoads_.push_back(load);
-    remembered = caliber;
+  caliberStarts_ = database_.caliberRuns();
+  for (const int start : caliberStarts_) {
+    const LoadRecord& first = *database_.loadAt(start);
+    if (current && sameCaliber(*current, first)) noted = static_cast<int>(caliberChoices_.size());
+    caliberChoices_.emplace_back(first.caliber.view());
   }
   chooseCaliber(noted != kNone ? noted : 0);
 }
@@ -77,34 +71,36 @@ void OpenLoadDialog::chooseCaliber(int index) {
   fillLoadList();
 }
 
+// An entry's run of loads ends where the next entry's begins.
 void OpenLoadDialog::fillLoadList() {
-  loadRows_.clear();
-  rowLoads_.clear();
-  const LoadRecord* first = caliberLoads_[static_cast<std::size_t>(chosenCaliber_)];
-  const std::string caliber = first->caliber.str();
-  for (int position = database_.indexOfLoad(first); position < database_.loadCount(); ++position) {
-    LoadRecord* load = database_.loadAt(position);
-    if (!equalsFolded(load->caliber.view(), caliber)) break;
-    loadRows_.push_back(loadRow(*load));
-    rowLoads_.push_back(load);
-  }
+  const auto entry = static_cast<std::size_t>(chosenCaliber_);
+  firstRowPosition_ = caliberStarts_[entry];
+  const int end =
+      entry + 1 < caliberStarts_.size() ? caliberStarts_[entry + 1] : database_.loadCount();
+  rowCount_ = end - firstRowPosition_;
+  if (listsFilled_) listsFilled_();
+}
+
+LoadRecord* OpenLoadDialog::loadOfRow(int row) const {
+  return row >= 0 && row < rowCount_ ? database_.loadAt(firstRowPosition_ + row) : nullptr;
+}
+
+const LoadRecord* OpenLoadDialog::rowLoad(int row) const { return loadOfRow(row); }
+
+std::string OpenLoadDialog::cellText(int row, int column) const {
+  const LoadRecord* load = loadOfRow(row);
+  if (load == nullptr || column < 0 || column >= static_cast<int>(kColumns.size())) return {};
+  return oneLine(loadCellText(*load, kColumns[static_cast<std::size_t>(column)].cell));
 }
 
 void OpenLoadDialog::rowChanged(int row) {
-  if (row < 0 || row >= static_cast<int>(loadRows_.size())) return;
+  if (row < 0 || row >= rowCount_) return;
   rowButtonsEnabled_ = true;
   selectedRow_ = row;
 }
 
-LoadRecord* OpenLoadDialog::selectedLoad() const {
-  if (selectedRow_ < 0 || selectedRow_ >= static_cast<int>(rowLoads_.size())) return nullptr;
-  LoadRecord* load = rowLoads_[static_cast<std::size_t>(selectedRow_)];
-  return database_.indexOfLoad(load) >= 0 ? load : nullptr;
-}
-
 void OpenLoadDialog::selectLoad() {
-  if (selectedRow_ == kNone) return;
-  if (LoadRecord* load = selectedLoad()) {
+  if (LoadRecord* load = loadOfRow(selectedRow_)) {
     database_.setCurrentLoad(load);
     closed_ = true;
   }
@@ -112,7 +108,7 @@ void OpenLoadDialog::selectLoad() {
 
 void OpenLoadDialog::deleteLoad() {
   if (selectedRow_ == kNone) return;
-  if (LoadRecord* load = selectedLoad()) database_.removeLoad(load);
+  database_.removeLoad(loadOfRow(selectedRow_));
   fillCaliberChoices();
 }
 
@@ -129,7 +125,7 @@ FilePrompt OpenLoadDialog::exchangePrompt() const {
 
 void OpenLoadDialog::exportLoad() {
   if (selectedRow_ == kNone) return;
-  const LoadRecord* load = selectedLoad();
+  const LoadRecord* load = loadOfRow(selectedRow_);
   if (!load) {
     dialogs_.messageBox(kInternalErrorDatabaseEmptyMessage, kInternalErrorTitle, Buttons::Ok);
     return;
@@ -153,9 +149,11 @@ void OpenLoadDialog::printLoadList() {
 }
 
 void OpenLoadDialog::ladderChart() {
-  if (rowLoads_.empty()) return;
-  const std::vector<const LoadRecord*> loads(rowLoads_.begin(), rowLoads_.end());
-  const LoadRecord* selected = selectedRow_ == kNone ? nullptr : selectedLoad();
+  if (rowCount_ == 0) return;
+  std::vector<const LoadRecord*> loads;
+  loads.reserve(static_cast<std::size_t>(rowCount_));
+  for (int row = 0; row < rowCount_; ++row) loads.push_back(loadOfRow(row));
+  const LoadRecord* selected = loadOfRow(selectedRow_);
   const LadderChart chart =
       deadhold::ladderChart(loads, selected ? *selected : *commonestCombination(loads));
   if (chart.points.empty()) {

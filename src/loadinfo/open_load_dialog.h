@@ -7,20 +7,24 @@
 #include <vector>
 
 #include "loadinfo/ladder_chart.h"
+#include "loads/load_cells.h"
 #include "loads/load_database.h"
 #include "platform/dialogs.h"
 
 namespace deadhold {
 
-// A column of the load list: heading and width in pixels.
+// A column of the load list: heading, width in pixels and the load's value shown.
 struct LoadListColumn {
   const char* heading;
   int width;
+  LoadCell cell;
 };
 
 // The Open Load browser ("Choose Load Data"): a caliber at a time, it lists the loads of the
 // book and makes one current, deletes one, exports one to a .BLD file, imports one, or prints
-// the whole book as a list. Rows are bound to their loads; the database is the only state that
+// the whole book as a list. The rows are the chosen caliber's run of loads in the book, and a
+// row's texts are made only when asked for, so that a caliber of any size lists at once. The
+// lists are filled again after every change of the book; the database is the only state that
 // outlives the dialog.
 class OpenLoadDialog {
  public:
@@ -33,17 +37,18 @@ class OpenLoadDialog {
   static constexpr const char* kImportCaption = "&Import Load";
   static constexpr const char* kCancelCaption = "&Cancel";
   static constexpr const char* kLadderCaption = "&Ladder Chart";
-  static constexpr std::array<LoadListColumn, 9> kColumns = {{{"Load Name", 110},
-                                                              {"Bullet Weight", 80},
-                                                              {"Bullet Mfg", 70},
-                                                              {"Bullet Type", 70},
-                                                              {"Powder Mfg", 70},
-                                                              {"Powder Type", 80},
-                                                              {"Powder Weight", 90},
-                                                              {"Av. Velocity", 80},
-                                                              {"Av. Group", 70}}};
+  static constexpr std::array<LoadListColumn, 9> kColumns = {{
+      {"Load Name", 110, {LoadField::loadName}},
+      {"Bullet Weight", 80, {LoadField::bulletWeight, LoadCell::kWhole, " grns"}},
+      {"Bullet Mfg", 70, {LoadField::bulletMfg}},
+      {"Bullet Type", 70, {LoadField::bulletType}},
+      {"Powder Mfg", 70, {LoadField::powderMfg}},
+      {"Powder Type", 80, {LoadField::powderType}},
+      {"Powder Weight", 90, {LoadField::powderWeight, 1, " grns"}},
+      {"Av. Velocity", 80, {LoadField::avVelocity, LoadCell::kWhole, " fps"}},
+      {"Av. Group", 70, {LoadField::avGroup, 3, " in"}},
+  }};
   static constexpr int kNone = -1;
-  using LoadRow = std::array<std::string, kColumns.size()>;
 
   // `printLoadList` starts the load-list printout and `showLadderChart` shows a ladder; the
   // dialog stays open meanwhile.
@@ -55,13 +60,21 @@ class OpenLoadDialog {
   // empty book is reported and closes the dialog at once.
   void open();
 
+  // Called whenever the caliber choice and the load list have been filled again, before any
+  // message that follows, so that the message never shows over rows that are gone.
+  void setListsFilled(std::function<void()> listsFilled) { listsFilled_ = std::move(listsFilled); }
+
   // One entry per run of neighbouring loads whose calibers match with A-Z folded, showing the
   // first load's caliber as stored.
   const std::vector<std::string>& caliberChoices() const { return caliberChoices_; }
   int chosenCaliber() const { return chosenCaliber_; }
   void chooseCaliber(int index);
 
-  const std::vector<LoadRow>& loadRows() const { return loadRows_; }
+  int rowCount() const { return rowCount_; }
+  // The row's load, or null for a row outside the list.
+  const LoadRecord* rowLoad(int row) const;
+  // A cell of the load list, on one line: a line break in a text shows as a space.
+  std::string cellText(int row, int column) const;
   // The user changed a row (it gained or lost the highlight): it becomes the selected row. A
   // highlight removed by a click on empty space therefore keeps the row selected.
   void rowChanged(int row);
@@ -82,26 +95,24 @@ class OpenLoadDialog {
 
   bool closed() const { return closed_; }
 
-  static LoadRow loadRow(const LoadRecord& load);
-
  private:
   void fillCaliberChoices();
   void fillLoadList();
-  // The selected row's load, if that row still has one in the book.
-  LoadRecord* selectedLoad() const;
+  LoadRecord* loadOfRow(int row) const;
   FilePrompt exchangePrompt() const;
 
   LoadDatabase& database_;
   Dialogs& dialogs_;
-  const std::filesystem::path& startDirectory_;
+  const std::filesystem::path startDirectory_;
   std::function<void()> printLoadList_;
   std::function<void(const LadderChart&)> showLadderChart_;
+  std::function<void()> listsFilled_;
 
   std::vector<std::string> caliberChoices_;
-  std::vector<LoadRecord*> caliberLoads_;  // the first load of each entry's run
+  std::vector<int> caliberStarts_;  // the book position of each entry's first load
   int chosenCaliber_ = kNone;
-  std::vector<LoadRow> loadRows_;
-  std::vector<LoadRecord*> rowLoads_;
+  int firstRowPosition_ = 0;  // the book position of row 0
+  int rowCount_ = 0;
   int selectedRow_ = kNone;
   bool rowButtonsEnabled_ = false;
   bool closed_ = false;

@@ -130,6 +130,7 @@ SetAsideOutcome LoadDatabase::setAsideForeignFile() {
 }
 
 LoadRecord& LoadDatabase::addLoadCopy(const LoadRecord& record) {
+  caliberRuns_.reset();
   added_.push_back(std::make_unique<LoadRecord>(record));
   LoadRecord& copy = *added_.back();
   copy.next = 0;
@@ -151,9 +152,16 @@ void LoadDatabase::removeLoad(const LoadRecord* record) {
   }
   loads_.erase(loads_.begin() + position);
   std::erase_if(added_, [record](const auto& added) { return added.get() == record; });
+  caliberRuns_.reset();
+}
+
+void LoadDatabase::replaceLoad(LoadRecord& load, const LoadRecord& contents) {
+  load = contents;
+  caliberRuns_.reset();
 }
 
 void LoadDatabase::clearDatabase() {
+  caliberRuns_.reset();
   loads_.clear();
   added_.clear();
   fileRecords_ = LargeBuffer();
@@ -174,16 +182,38 @@ int LoadDatabase::indexOfLoad(const LoadRecord* record) const {
   return found == loads_.end() ? -1 : static_cast<int>(found - loads_.begin());
 }
 
-void LoadDatabase::sortLoads() { sortByFoldedKey(loads_, appendSortKey); }
+void LoadDatabase::sortLoads() {
+  sortByFoldedKey(loads_, appendSortKey);
+  caliberRuns_.reset();
+}
 
 int LoadDatabase::repairCalibers() {
+  if (!knownCaliberRuns().anyMissing) return 0;
   int repaired = 0;
   for (LoadRecord* load : loads_) {
     if (!caliberIsMissing(*load)) continue;
     load->caliber.assign("Unknown");
     ++repaired;
   }
+  caliberRuns_.reset();
   return repaired;
+}
+
+const std::vector<int>& LoadDatabase::caliberRuns() const { return knownCaliberRuns().starts; }
+
+// Texts that match with A-Z folded are blank alike, so a run's first load tells for the run.
+const LoadDatabase::CaliberRuns& LoadDatabase::knownCaliberRuns() const {
+  if (caliberRuns_) return *caliberRuns_;
+  CaliberRuns runs;
+  const LoadRecord* runStart = nullptr;
+  for (std::size_t position = 0; position < loads_.size(); ++position) {
+    const LoadRecord& load = *loads_[position];
+    if (runStart != nullptr && sameCaliber(load, *runStart)) continue;
+    runs.starts.push_back(static_cast<int>(position));
+    runs.anyMissing = runs.anyMissing || caliberIsMissing(load);
+    runStart = &load;
+  }
+  return caliberRuns_.emplace(std::move(runs));
 }
 
 void LoadDatabase::setCurrentLoad(LoadRecord* record) {

@@ -19,6 +19,10 @@ inline constexpr const char* kDatabaseFileName = "RELOADER.DAT";
 // Records are owned here and keep their address until they are removed or the database is
 // cleared or read again, so the pages may hold plain pointers in between. The records read from
 // the file stay where the read put them, in one block; sorting orders pointers to them.
+//
+// A load's fields may be changed in place, all but its caliber: that changes only through the
+// database (replaceLoad, repairCalibers), so that the book's caliber runs are known without a
+// walk over every load.
 class LoadDatabase {
  public:
   explicit LoadDatabase(std::filesystem::path file = kDatabaseFileName);
@@ -46,6 +50,9 @@ class LoadDatabase {
   // Frees the record. A current load at the head passes to its successor, elsewhere to its
   // predecessor; the last load removed leaves none.
   void removeLoad(const LoadRecord* record);
+  // Gives a load of the list new contents in place: it keeps its position, and the list is not
+  // sorted again.
+  void replaceLoad(LoadRecord& load, const LoadRecord& contents);
   void clearDatabase();
 
   int loadCount() const { return static_cast<int>(loads_.size()); }
@@ -64,6 +71,10 @@ class LoadDatabase {
   // were replaced (0: nothing to report). The list is not re-sorted.
   int repairCalibers();
 
+  // The runs of neighbouring loads whose calibers match with A-Z folded, as the position of each
+  // run's first load; worked out once after each change of the list.
+  const std::vector<int>& caliberRuns() const;
+
   LoadRecord* currentLoad() { return current_; }
   const LoadRecord* currentLoad() const { return current_; }
   // A record of the list, or null for none; a record from elsewhere makes none current.
@@ -78,12 +89,18 @@ class LoadDatabase {
   bool fileIsNoLoadBook() const { return fileIsNoLoadBook_; }
 
  private:
+  struct CaliberRuns {
+    std::vector<int> starts;
+    bool anyMissing = false;  // a caliber empty or all spaces
+  };
+  const CaliberRuns& knownCaliberRuns() const;
   void takeRecords(LargeBuffer fileBytes);
 
   std::filesystem::path file_;
   LargeBuffer fileRecords_;  // the file as read: header, then the records in the file's order
   std::vector<std::unique_ptr<LoadRecord>> added_;  // records added since, each on its own
   std::vector<LoadRecord*> loads_;                  // the book, in order
+  mutable std::optional<CaliberRuns> caliberRuns_;  // none until asked for after a change
   LoadRecord* current_ = nullptr;
   DatabaseHeader header_;
   bool fileWasRead_ = false;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/cformat.h"
+#include "common/folded_compare.h"
 #include "common/numbers.h"
 #include "loads/load_messages.h"
 
@@ -32,9 +33,16 @@ std::string loadDescription(const LoadRecord& load) {
                  load.bulletType.str().c_str(), cutToInt(load.bulletWeight));
 }
 
+// Both look at the first bytes alone where those decide, so that a walk over a large book
+// costs little more than reading its calibers.
 bool caliberIsMissing(const LoadRecord& load) {
+  if (load.caliber.bytes[0] != ' ' && load.caliber.bytes[0] != '\0') return false;
   const std::string_view caliber = load.caliber.view();
   return std::all_of(caliber.begin(), caliber.end(), [](char c) { return c == ' '; });
+}
+
+bool sameCaliber(const LoadRecord& a, const LoadRecord& b) {
+  return a.caliber.bytes == b.caliber.bytes || equalsFolded(a.caliber.view(), b.caliber.view());
 }
 
 std::optional<std::string> ballisticsValidityWarning(const LoadRecord& load) {

@@ -17,6 +17,8 @@ std::string loadDescription(const LoadRecord& load);
 
 // Missing when empty or made of spaces only; a tab or any other byte counts as text.
 bool caliberIsMissing(const LoadRecord& load);
+// Whether two loads are of one caliber: their texts compared with A-Z folded.
+bool sameCaliber(const LoadRecord& a, const LoadRecord& b);
 
 // The "Value Range Warning" text listing each out-of-range value (coefficient, weight,
 // velocity, in that order), or nothing when the load can go to the ballistics calculator.

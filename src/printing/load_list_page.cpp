@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/cformat.h"
-#include "common/numbers.h"
+#include "loads/load_cells.h"
 #include "platform/fitted_text.h"
 #include "printing/page_scale.h"
 #include "printing/printing_texts.h"
@@ -20,21 +20,19 @@ constexpr int kColumnGap = 3;
 struct ListColumn {
   const char* title;
   int width;  // layout units
-  std::string (*value)(const LoadRecord&);
+  LoadCell cell;
 };
 
-const std::array<ListColumn, 9> kColumns{{
-    {"Caliber", 70, [](const LoadRecord& l) { return l.caliber.str(); }},
-    {"Bullet Weight", 80,
-     [](const LoadRecord& l) { return cformat("%d grns", cutToInt(l.bulletWeight)); }},
-    {"Mfg", 55, [](const LoadRecord& l) { return l.bulletMfg.str(); }},
-    {"Type", 55, [](const LoadRecord& l) { return l.bulletType.str(); }},
-    {"Powder Mfg", 70, [](const LoadRecord& l) { return l.powderMfg.str(); }},
-    {"Type", 50, [](const LoadRecord& l) { return l.powderType.str(); }},
-    {"Weight", 50,
-     [](const LoadRecord& l) { return cformat("%d grns", cutToInt(l.powderWeight)); }},
-    {"Velocity", 60, [](const LoadRecord& l) { return cformat("%d fps", cutToInt(l.avVelocity)); }},
-    {"Group", 50, [](const LoadRecord& l) { return cformat("%.3f in", l.avGroup); }},
+constexpr std::array<ListColumn, 9> kColumns{{
+    {"Caliber", 70, {LoadField::caliber}},
+    {"Bullet Weight", 80, {LoadField::bulletWeight, LoadCell::kWhole, " grns"}},
+    {"Mfg", 55, {LoadField::bulletMfg}},
+    {"Type", 55, {LoadField::bulletType}},
+    {"Powder Mfg", 70, {LoadField::powderMfg}},
+    {"Type", 50, {LoadField::powderType}},
+    {"Weight", 50, {LoadField::powderWeight, LoadCell::kWhole, " grns"}},
+    {"Velocity", 60, {LoadField::avVelocity, LoadCell::kWhole, " fps"}},
+    {"Group", 50, {LoadField::avGroup, 3, " in"}},
 }};
 
 }  // namespace
@@ -74,7 +72,7 @@ void renderLoadListPage(Surface& surface, int s, LoadListPrintJob& job,
                    next - left);
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
       surface.drawText(columnX[i], y + pitch, kColumns[i].title);
-      drawFittedText(surface, columnX[i], y + 2 * pitch, kColumns[i].value(load),
+      drawFittedText(surface, columnX[i], y + 2 * pitch, loadCellText(load, kColumns[i].cell),
                      scaled(kColumns[i].width - kColumnGap, s));
     }
     y += 4 * pitch;

@@ -6,22 +6,39 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "dialog_units.h"
 #include "keyboard_list.h"
 #include "loadinfo/open_load_dialog.h"
+#include "open_load_model.h"
 #include "surface/record_text.h"
 
 namespace deadhold::ui {
+namespace {
+
+// A table rather than a tree: it lays out a hundred thousand rows of one height as quickly as
+// ten, where a tree walks them all. Home and End go to the first and last row, as in a list.
+class LoadTable : public KeyboardList<QTableView> {
+ public:
+  using KeyboardList<QTableView>::KeyboardList;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+    return KeyboardList<QTableView>::moveCursor(action, modifiers);
+  }
+};
+
+}  // namespace
 
 OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
     : QDialog(parent),
       dialog_(dialog),
       calibers_(new QComboBox(this)),
-      loads_(new KeyboardList<QTreeWidget>(this)) {
+      model_(new OpenLoadModel(dialog, this)),
+      loads_(new LoadTable(this)) {
   setFont(windowFont());
   setWindowTitle(OpenLoadDialog::kTitle);
 
@@ -31,51 +48,56 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
   caliberLabel->setBuddy(calibers_);
   connect(calibers_, &QComboBox::activated, this, [this](int index) {
     dialog_.chooseCaliber(index);
-    showState(true);
+    showButtons();
   });
 
   loads_->setObjectName("loadList");
-  loads_->setRootIsDecorated(false);
-  loads_->setUniformRowHeights(true);
   loads_->setSelectionMode(QAbstractItemView::SingleSelection);
   loads_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  loads_->setAllColumnsShowFocus(true);
   loads_->setSortingEnabled(false);
-  loads_->header()->setSectionsMovable(false);
-  loads_->header()->setSectionsClickable(false);
-  loads_->header()->setStretchLastSection(false);
-  loads_->setColumnCount(static_cast<int>(OpenLoadDialog::kColumns.size()));
-  QStringList headings;
+  loads_->setShowGrid(false);
+  loads_->setWordWrap(false);
+  loads_->setCornerButtonEnabled(false);
+  // Rows of one line each, as a report list draws them.
+  QHeaderView* rows = loads_->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setMinimumSectionSize(0);
+  rows->setDefaultSectionSize(loads_->fontMetrics().height() + 4);
+  QHeaderView* headings = loads_->horizontalHeader();
+  headings->setSectionsMovable(false);
+  headings->setSectionsClickable(false);
+  headings->setHighlightSections(false);
+  headings->setStretchLastSection(false);
+  headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The rows set up first: each change of their layout after this walks every row.
+  loads_->setModel(model_);
   int listWidth = 0;
-  for (const LoadListColumn& column : OpenLoadDialog::kColumns) {
-    headings << column.heading;
-    listWidth += column.width;
+  for (std::size_t i = 0; i < OpenLoadDialog::kColumns.size(); ++i) {
+    headings->resizeSection(static_cast<int>(i), OpenLoadDialog::kColumns[i].width);
+    listWidth += OpenLoadDialog::kColumns[i].width;
   }
-  loads_->setHeaderLabels(headings);
-  for (std::size_t i = 0; i < OpenLoadDialog::kColumns.size(); ++i)
-    loads_->header()->resizeSection(static_cast<int>(i), OpenLoadDialog::kColumns[i].width);
   loads_->setMinimumWidth(listWidth + loads_->frameWidth() * 2 + 20);
-  connect(loads_, &QTreeWidget::itemSelectionChanged, this, &OpenLoadWindow::rowsChanged);
+  connect(loads_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &OpenLoadWindow::rowsChanged);
 
   auto* top = new QHBoxLayout;
   top->addWidget(caliberLabel);
   top->addWidget(calibers_);
   top->addStretch(1);
 
-  rowButtons_ = {
-      addButton(OpenLoadDialog::kSelectCaption, "selectLoad", &OpenLoadDialog::selectLoad, false),
-      addButton(OpenLoadDialog::kDeleteCaption, "deleteLoad", &OpenLoadDialog::deleteLoad, true),
-      addButton(OpenLoadDialog::kExportCaption, "exportLoad", &OpenLoadDialog::exportLoad, false)};
+  rowButtons_ = {addButton(OpenLoadDialog::kSelectCaption, "selectLoad", &OpenLoadDialog::selectLoad),
+                 addButton(OpenLoadDialog::kDeleteCaption, "deleteLoad", &OpenLoadDialog::deleteLoad),
+                 addButton(OpenLoadDialog::kExportCaption, "exportLoad", &OpenLoadDialog::exportLoad)};
   QPushButton* import =
-      addButton(OpenLoadDialog::kImportCaption, "importLoad", &OpenLoadDialog::importLoad, true);
-  QPushButton* print = addButton(OpenLoadDialog::kPrintCaption, "printLoadList",
-                                 &OpenLoadDialog::printLoadList, false);
+      addButton(OpenLoadDialog::kImportCaption, "importLoad", &OpenLoadDialog::importLoad);
+  QPushButton* print =
+      addButton(OpenLoadDialog::kPrintCaption, "printLoadList", &OpenLoadDialog::printLoadList);
   QPushButton* ladder =
-      addButton(OpenLoadDialog::kLadderCaption, "ladderChart", &OpenLoadDialog::ladderChart, false);
+      addButton(OpenLoadDialog::kLadderCaption, "ladderChart", &OpenLoadDialog::ladderChart);
   // Enter on the list or the caliber choice closes the browser: "&Cancel" is the button it
   // presses.
-  QPushButton* cancel =
-      addButton(OpenLoadDialog::kCancelCaption, "cancel", &OpenLoadDialog::cancel, false);
+  QPushButton* cancel = addButton(OpenLoadDialog::kCancelCaption, "cancel", &OpenLoadDialog::cancel);
   cancel->setDefault(true);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : rowButtons_) buttons->addWidget(button);
@@ -90,58 +112,56 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
   column->addWidget(loads_, 1);
   column->addLayout(buttons);
   resize(sizeHint().width(), DialogUnits(font()).y(200));
-  showState(true);
+  dialog_.setListsFilled([this] { showLists(); });
+  showCaliberChoices();
+  showButtons();
 }
 
+OpenLoadWindow::~OpenLoadWindow() { dialog_.setListsFilled({}); }
+
 QPushButton* OpenLoadWindow::addButton(const char* caption, const char* name,
-                                       void (OpenLoadDialog::*action)(), bool refill) {
+                                       void (OpenLoadDialog::*action)()) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
-  connect(button, &QPushButton::clicked, this, [this, action, refill] { act(action, refill); });
+  connect(button, &QPushButton::clicked, this, [this, action] { act(action); });
   return button;
 }
 
-void OpenLoadWindow::act(void (OpenLoadDialog::*action)(), bool refill) {
+void OpenLoadWindow::act(void (OpenLoadDialog::*action)()) {
   (dialog_.*action)();
   if (dialog_.closed()) {
     done(Accepted);
     return;
   }
-  showState(refill);
+  showButtons();
 }
 
-void OpenLoadWindow::rowsChanged() {
-  std::vector<int> now;
-  for (QTreeWidgetItem* item : loads_->selectedItems())
-    now.push_back(loads_->indexOfTopLevelItem(item));
-  // Each row whose highlight changed, the one losing it first: a highlight taken away by a
-  // click on empty space leaves its row selected.
-  for (int row : highlighted_)
-    if (std::find(now.begin(), now.end(), row) == now.end()) dialog_.rowChanged(row);
-  for (int row : now)
-    if (std::find(highlighted_.begin(), highlighted_.end(), row) == highlighted_.end())
-      dialog_.rowChanged(row);
-  highlighted_ = std::move(now);
-  showState(false);
+// Each row whose highlight changed, the one losing it first: a highlight taken away by a click
+// on empty space leaves its row selected.
+void OpenLoadWindow::rowsChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  for (const QModelIndex& index : deselected.indexes())
+    if (index.column() == 0) dialog_.rowChanged(index.row());
+  for (const QModelIndex& index : selected.indexes())
+    if (index.column() == 0) dialog_.rowChanged(index.row());
+  showButtons();
 }
 
-void OpenLoadWindow::showState(bool refill) {
-  if (refill) {
-    const QSignalBlocker caliberBlocker(calibers_);
-    calibers_->clear();
-    for (const std::string& caliber : dialog_.caliberChoices())
-      calibers_->addItem(fromRecordText(caliber));
-    calibers_->setCurrentIndex(dialog_.chosenCaliber());
+// The dialog filled its lists again: every highlight goes with the old rows.
+void OpenLoadWindow::showLists() {
+  showCaliberChoices();
+  model_->refill();
+  showButtons();
+}
 
-    const QSignalBlocker listBlocker(loads_);
-    loads_->clear();
-    for (const OpenLoadDialog::LoadRow& row : dialog_.loadRows()) {
-      QStringList cells;
-      for (const std::string& cell : row) cells << fromRecordText(cell);
-      loads_->addTopLevelItem(new QTreeWidgetItem(cells));
-    }
-    highlighted_.clear();
-  }
+void OpenLoadWindow::showCaliberChoices() {
+  const QSignalBlocker caliberBlocker(calibers_);
+  calibers_->clear();
+  for (const std::string& caliber : dialog_.caliberChoices())
+    calibers_->addItem(fromRecordText(caliber));
+  calibers_->setCurrentIndex(dialog_.chosenCaliber());
+}
+
+void OpenLoadWindow::showButtons() {
   for (QPushButton* button : rowButtons_) button->setEnabled(dialog_.rowButtonsEnabled());
 }
 

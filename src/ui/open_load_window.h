@@ -3,8 +3,9 @@
 #include <QDialog>
 
 class QComboBox;
+class QItemSelection;
 class QPushButton;
-class QTreeWidget;
+class QTableView;
 
 namespace deadhold {
 class OpenLoadDialog;
@@ -12,35 +13,38 @@ class OpenLoadDialog;
 
 namespace deadhold::ui {
 
-// The Open Load browser's window: the caliber choice, the load list and the six buttons, all
-// handed to the dialog's model. Enter on the list or the caliber choice closes it, as do
-// "&Cancel", Escape and the close box.
+class OpenLoadModel;
+
+// The Open Load browser's window: the caliber choice, the load list and the buttons, all handed
+// to the dialog's model. Enter on the list or the caliber choice closes it, as do "&Cancel",
+// Escape and the close box.
 class OpenLoadWindow : public QDialog {
   Q_OBJECT
 
  public:
   // The model has been opened already and is still open.
   OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent = nullptr);
+  ~OpenLoadWindow() override;
 
   QComboBox* caliberChoice() const { return calibers_; }
-  QTreeWidget* loadList() const { return loads_; }
+  QTableView* loadList() const { return loads_; }
 
  public slots:
   void reject() override;
 
  private:
-  QPushButton* addButton(const char* caption, const char* name, void (OpenLoadDialog::*action)(),
-                         bool refill);
-  void act(void (OpenLoadDialog::*action)(), bool refill);
-  void rowsChanged();
-  // Shows the model's state; the lists are filled again only when `refill`.
-  void showState(bool refill);
+  QPushButton* addButton(const char* caption, const char* name, void (OpenLoadDialog::*action)());
+  void act(void (OpenLoadDialog::*action)());
+  void rowsChanged(const QItemSelection& selected, const QItemSelection& deselected);
+  void showLists();
+  void showCaliberChoices();
+  void showButtons();
 
   OpenLoadDialog& dialog_;
   QComboBox* calibers_;
-  QTreeWidget* loads_;
+  OpenLoadModel* model_;
+  QTableView* loads_;
   std::vector<QPushButton*> rowButtons_;  // Select, Delete, Export
-  std::vector<int> highlighted_;
 };
 
 }  // namespace deadhold::ui

@@ -32,7 +32,7 @@ class OpenLoadDialogTest : public ::testing::Test {
   }
   std::vector<std::string> loadNames() const {
     std::vector<std::string> names;
-    for (const auto& row : dialog.loadRows()) names.push_back(row[0]);
+    for (int row = 0; row < dialog.rowCount(); ++row) names.push_back(dialog.cellText(row, 0));
     return names;
   }
 
@@ -44,16 +44,20 @@ class OpenLoadDialogTest : public ::testing::Test {
   OpenLoadDialog dialog{database, dialogs, startDirectory, [this] { ++printRuns; }};
 };
 
-TEST_F(OpenLoadDialogTest, RowTextsInTheNineColumns) {
-  LoadRecord record = load(".270 Win", 129.9f, "Elk load");
+TEST_F(OpenLoadDialogTest, RowTextsInTheNineColumnsEachOnOneLine) {
+  LoadRecord record = load(".270 Win", 129.9f, "Elk\r\nload\nfor\rJune");
   record.powderMfg.assign("IMR");
   record.powderType.assign("4831");
   record.powderWeight = 54.36f;
   record.avVelocity = 3015.9f;
   record.avGroup = 0.7506f;
-  EXPECT_EQ(OpenLoadDialog::loadRow(record),
-            (OpenLoadDialog::LoadRow{"Elk load", "129 grns", "Sierra", "Gameking", "IMR", "4831",
-                                     "54.4 grns", "3015 fps", "0.751 in"}));
+  fillBook({record});
+  dialog.open();
+  std::vector<std::string> cells;
+  for (int column = 0; column < 9; ++column) cells.push_back(dialog.cellText(0, column));
+  EXPECT_EQ(cells, (std::vector<std::string>{"Elk load for June", "129 grns", "Sierra", "Gameking", "IMR",
+                                             "4831", "54.4 grns", "3015 fps", "0.751 in"}));
+  EXPECT_EQ(dialog.cellText(1, 0), "");  // no such row
   ASSERT_EQ(OpenLoadDialog::kColumns.size(), 9u);
   EXPECT_STREQ(OpenLoadDialog::kColumns[6].heading, "Powder Weight");
   EXPECT_EQ(OpenLoadDialog::kColumns[6].width, 90);
@@ -140,11 +144,20 @@ TEST_F(OpenLoadDialogTest, DeletingTheOnlyLoadOfACaliberRemovesTheCaliber) {
   EXPECT_FALSE(dialog.closed());
 }
 
-TEST_F(OpenLoadDialogTest, DeletingTheLastLoadWarnsAndCloses) {
+// The warning must not show over the deleted load's row with its buttons still enabled: the
+// emptied lists are shown first.
+TEST_F(OpenLoadDialogTest, DeletingTheLastLoadEmptiesTheListsThenWarnsAndCloses) {
   fillBook({load(".308", 150, "b")}, 0);
   dialog.open();
   dialog.rowChanged(0);
+  std::vector<std::string> shown;
+  dialog.setListsFilled([&] {
+    shown.push_back(std::to_string(dialog.rowCount()) + " rows, buttons " +
+                    (dialog.rowButtonsEnabled() ? "on" : "off") + ", " +
+                    std::to_string(dialogs.messages.size()) + " messages");
+  });
   dialog.deleteLoad();
+  EXPECT_EQ(shown, (std::vector<std::string>{"0 rows, buttons off, 0 messages"}));
   EXPECT_EQ(database.loadCount(), 0);
   EXPECT_EQ(database.currentLoad(), nullptr);
   ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -152,7 +165,6 @@ TEST_F(OpenLoadDialogTest, DeletingTheLastLoadWarnsAndCloses) {
   EXPECT_EQ(dialogs.messages[0].title, "Warning");
   EXPECT_TRUE(dialog.closed());
   EXPECT_TRUE(dialog.caliberChoices().empty());
-  EXPECT_TRUE(dialog.loadRows().empty());
 }
 
 TEST_F(OpenLoadDialogTest, OpeningRepairsBlankCalibersAndSaysSo) {

@@ -97,7 +97,8 @@ TEST(RecordTexts, FieldsWithoutNulShowThemselvesWholeAndNothingMore) {
   for (std::size_t i = 0; i < kEditLoadFieldCount; ++i)
     EXPECT_TRUE(onlyWholeFields(editLoadFieldText(load, static_cast<EditLoadField>(i)))) << i;
   EXPECT_EQ(editLoadFieldText(load, EditLoadField::loadName), whole(13));
-  for (const std::string& cell : OpenLoadDialog::loadRow(load)) EXPECT_TRUE(onlyWholeFields(cell));
+  for (const LoadListColumn& column : OpenLoadDialog::kColumns)
+    EXPECT_TRUE(onlyWholeFields(loadCellText(load, column.cell)));
 
   testing::FakeDialogs dialogs;
   LoadRecord target = load;

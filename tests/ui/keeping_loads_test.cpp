@@ -1,7 +1,7 @@
 // The user's loads through the real window: deleted loads stay deleted, and a file that is no
 // load book is kept.
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QtTest>
 
 #include "edit_load_window.h"
@@ -62,7 +62,7 @@ class KeepingLoadsTest : public QObject {
     run([](QWidget& page) {
       newLoad(page);
       onNextModal<ui::OpenLoadWindow>([](ui::OpenLoadWindow& browser) {
-        QTreeWidget& list = *browser.loadList();
+        QTableView& list = *browser.loadList();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, testing::rowCentre(list, 0));
         click(browser, "deleteLoad");  // the last load: the browser closes
       });

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -50,6 +51,17 @@ void addTwoLoadsOfOneCaliber(LoadDatabase& database) {
     database.addLoadCopy(load);
   }
 }
+
+// Runs `look` as each message box opens, to see what the window shows behind it.
+class LookingDialogs : public FakeDialogs {
+ public:
+  deadhold::Answer messageBox(const std::string& text, const std::string& title,
+                              deadhold::Buttons buttons, deadhold::Icon icon) override {
+    if (look) look();
+    return FakeDialogs::messageBox(text, title, buttons, icon);
+  }
+  std::function<void()> look;
+};
 
 void clickButton(QWidget& parent, const char* name) {
   auto* button = parent.findChild<QPushButton*>(name);
@@ -178,10 +190,10 @@ class LoadUserStoryTest : public QObject {
     onNextModal<OpenLoadWindow>([&](OpenLoadWindow& browser) {
       QCOMPARE(browser.caliberChoice()->count(), 2);
       QCOMPARE(browser.caliberChoice()->currentText(), QString::fromStdString(bullet.caliber));
-      QTreeWidget& list = *browser.loadList();
-      QCOMPARE(list.topLevelItemCount(), 1);
-      QCOMPARE(list.topLevelItem(0)->text(7), QString("2950 fps"));
-      QCOMPARE(list.topLevelItem(0)->text(8), QString("2.500 in"));
+      QTableView& list = *browser.loadList();
+      QCOMPARE(list.model()->rowCount(), 1);
+      QCOMPARE(list.model()->index(0, 7).data().toString(), QString("2950 fps"));
+      QCOMPARE(list.model()->index(0, 8).data().toString(), QString("2.500 in"));
       QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
       saveWindowGrab(browser, "story_open_load");
       clickButton(browser, "exportLoad");
@@ -219,9 +231,9 @@ class LoadUserStoryTest : public QObject {
     browser.open();
     OpenLoadWindow window(browser);
     window.show();
-    QTreeWidget& list = *window.loadList();
+    QTableView& list = *window.loadList();
     QCOMPARE(list.columnWidth(0), 110);
-    QCOMPARE(list.headerItem()->text(6), QString("Powder Weight"));
+    QCOMPARE(list.model()->headerData(6, Qt::Horizontal).toString(), QString("Powder Weight"));
     QVERIFY(!window.findChild<QPushButton*>("selectLoad")->isEnabled());
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
@@ -242,6 +254,31 @@ class LoadUserStoryTest : public QObject {
     QCOMPARE(database.currentLoad(), database.loadAt(1));  // Enter selects nothing
   }
 
+  void openLoadWarnsOfTheEmptyBookOverAnEmptyList() {
+    TempFolder folder;
+    LoadDatabase database(folder / "RELOADER.DAT");
+    LoadRecord only = deadhold::blankLoadRecord();
+    only.caliber.assign(".308");
+    database.addLoadCopy(only);
+    LookingDialogs dialogs;
+    deadhold::OpenLoadDialog browser(database, dialogs, folder.path(), {});
+    browser.open();
+    OpenLoadWindow window(browser);
+    window.show();
+    QTableView& list = *window.loadList();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 0));
+    QString behind;
+    dialogs.look = [&] {
+      behind = QString("%1 rows, %2 highlighted, delete %3")
+                   .arg(list.model()->rowCount())
+                   .arg(list.selectionModel()->selectedRows().size())
+                   .arg(window.findChild<QPushButton*>("deleteLoad")->isEnabled() ? "on" : "off");
+    };
+    clickButton(window, "deleteLoad");
+    QCOMPARE(behind, QString("0 rows, 0 highlighted, delete off"));
+    QVERIFY(!window.isVisible());
+  }
+
   void openLoadByKeyboardTakesTheFirstRowWithOneDown() {
     TempFolder folder;
     LoadDatabase database(folder / "RELOADER.DAT");
@@ -253,10 +290,16 @@ class LoadUserStoryTest : public QObject {
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTreeWidget& list = *window.loadList();
+    QTableView& list = *window.loadList();
     list.setFocus(Qt::TabFocusReason);  // as Tab from the caliber choice brings it
     QTest::keyClick(&list, Qt::Key_Down);
-    QCOMPARE(list.selectedItems().value(0), list.topLevelItem(0));
+    QCOMPARE(list.selectionModel()->selectedRows().value(0).row(), 0);
+    // Home and End go to the first and the last row, whichever cell holds the cursor.
+    QTest::keyClick(&list, Qt::Key_Right);
+    QTest::keyClick(&list, Qt::Key_End);
+    QCOMPARE(list.selectionModel()->selectedRows().value(0).row(), 1);
+    QTest::keyClick(&list, Qt::Key_Home);
+    QCOMPARE(list.selectionModel()->selectedRows().value(0).row(), 0);
     clickButton(window, "selectLoad");
     QVERIFY(!window.isVisible());
     QCOMPARE(database.currentLoad(), database.loadAt(0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
@@ -17,10 +18,9 @@ void onNextModal(std::function<void(Window&)> step) {
   });
 }
 
-// The middle of a list row in the coordinates of the list's viewport.
-template <typename List>
-QPoint rowCentre(List& list, int row) {
-  return list.visualItemRect(list.topLevelItem(row)).center();
+// The middle of a list row's first cell in the coordinates of the list's viewport.
+inline QPoint rowCentre(const QAbstractItemView& list, int row) {
+  return list.visualRect(list.model()->index(row, 0)).center();
 }
 
 }  // namespace deadhold::testing
