@@ -61,7 +61,9 @@ double residentMegabytes(const char* field) {
       return std::strtod(line.c_str() + std::strlen(field), nullptr) * 1024 / 1e6;
   return 0;
 }
-void resetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void resetPeakResident() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 // Reports the peak memory of the measured work as a share of the book's size.
 class PeakMemory {
@@ -136,7 +138,8 @@ void BM_CopyFileAndSync(benchmark::State& state) {
     const int from = ::open(unsorted.c_str(), O_RDONLY);
     const int to = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     for (ssize_t got; (got = ::read(from, buffer.data(), buffer.size())) > 0;)
-      if (::write(to, buffer.data(), static_cast<std::size_t>(got)) != got) state.SkipWithError("copy");
+      if (::write(to, buffer.data(), static_cast<std::size_t>(got)) != got)
+        state.SkipWithError("copy");
     ::fsync(to);
     ::close(to);
     ::close(from);

@@ -19,10 +19,13 @@ std::uint64_t bigEndianWord(const unsigned char* bytes) {
 void foldToLower(std::string& text, std::size_t from) {
   auto* const bytes = reinterpret_cast<unsigned char*>(text.data());
   for (std::size_t i = from; i < text.size(); ++i)
-    bytes[i] = static_cast<unsigned char>(bytes[i] + (static_cast<unsigned>(bytes[i] - 'A') < 26 ? 32 : 0));
+    bytes[i] = static_cast<unsigned char>(bytes[i] +
+                                          (static_cast<unsigned>(bytes[i] - 'A') < 26 ? 32 : 0));
 }
 
-FoldedKeys::FoldedKeys(std::size_t count) { keys_.reserve(count); }
+FoldedKeys::FoldedKeys(std::size_t count) {
+  keys_.reserve(count);
+}
 
 void FoldedKeys::endKey() {
   const auto start = static_cast<std::uint32_t>(keys_.empty() ? 0 : keys_.back().end);

@@ -86,9 +86,10 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
   top->addWidget(calibers_);
   top->addStretch(1);
 
-  rowButtons_ = {addButton(OpenLoadDialog::kSelectCaption, "selectLoad", &OpenLoadDialog::selectLoad),
-                 addButton(OpenLoadDialog::kDeleteCaption, "deleteLoad", &OpenLoadDialog::deleteLoad),
-                 addButton(OpenLoadDialog::kExportCaption, "exportLoad", &OpenLoadDialog::exportLoad)};
+  rowButtons_ = {
+      addButton(OpenLoadDialog::kSelectCaption, "selectLoad", &OpenLoadDialog::selectLoad),
+      addButton(OpenLoadDialog::kDeleteCaption, "deleteLoad", &OpenLoadDialog::deleteLoad),
+      addButton(OpenLoadDialog::kExportCaption, "exportLoad", &OpenLoadDialog::exportLoad)};
   QPushButton* import =
       addButton(OpenLoadDialog::kImportCaption, "importLoad", &OpenLoadDialog::importLoad);
   QPushButton* print =
@@ -97,7 +98,8 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
       addButton(OpenLoadDialog::kLadderCaption, "ladderChart", &OpenLoadDialog::ladderChart);
   // Enter on the list or the caliber choice closes the browser: "&Cancel" is the button it
   // presses.
-  QPushButton* cancel = addButton(OpenLoadDialog::kCancelCaption, "cancel", &OpenLoadDialog::cancel);
+  QPushButton* cancel =
+      addButton(OpenLoadDialog::kCancelCaption, "cancel", &OpenLoadDialog::cancel);
   cancel->setDefault(true);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : rowButtons_) buttons->addWidget(button);
@@ -117,7 +119,9 @@ OpenLoadWindow::OpenLoadWindow(OpenLoadDialog& dialog, QWidget* parent)
   showButtons();
 }
 
-OpenLoadWindow::~OpenLoadWindow() { dialog_.setListsFilled({}); }
+OpenLoadWindow::~OpenLoadWindow() {
+  dialog_.setListsFilled({});
+}
 
 QPushButton* OpenLoadWindow::addButton(const char* caption, const char* name,
                                        void (OpenLoadDialog::*action)()) {

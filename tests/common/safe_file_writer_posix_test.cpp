@@ -66,7 +66,8 @@ bool writeKeeping(const std::filesystem::path& file, const std::filesystem::path
                   const std::string& contents) {
   SafeFileWriter writer(file);
   writer.keepReplacedAs(backup);
-  for (std::size_t at = 0; at < contents.size(); at += 1000) writer.write(contents.substr(at, 1000));
+  for (std::size_t at = 0; at < contents.size(); at += 1000)
+    writer.write(contents.substr(at, 1000));
   EXPECT_FALSE(writer.commit());
   return writer.changedTarget();
 }
@@ -81,9 +82,9 @@ TEST_F(SafeFileWriterPosix, ABackupIsKeptOnlyWhenTheNewBytesDiffer) {
     std::string old;
     std::string written;
     bool changes;
-  } cases[] = {{"abc", "abc", false},  {"abc", "abd", true},   {"abc", "ab", true},
-               {"ab", "abc", true},    {"", "", false},        {large, large, false},
-               {large, longer, true},  {longer, large, true},  {large, changedDeepInside, true}};
+  } cases[] = {{"abc", "abc", false}, {"abc", "abd", true},  {"abc", "ab", true},
+               {"ab", "abc", true},   {"", "", false},       {large, large, false},
+               {large, longer, true}, {longer, large, true}, {large, changedDeepInside, true}};
   for (const auto& c : cases) {
     writeBytes(folder / "book", c.old);
     writeBytes(folder / "book.bak", "older");
@@ -134,8 +135,8 @@ TEST_F(SafeFileWriterPosix, AFileWrittenOverInPlaceIsCopiedToTheBackupFirst) {
     writeBytes(backup, "older");
     {
       const testing::PermissionBitsBind asAnyUser;
-      std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
-                                                      std::filesystem::perms::owner_exec);
+      std::filesystem::permissions(
+          folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
       EXPECT_TRUE(writeKeeping(folder / "book", backup, "new"));
       std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
     }

@@ -55,8 +55,8 @@ TEST_F(OpenLoadDialogTest, RowTextsInTheNineColumnsEachOnOneLine) {
   dialog.open();
   std::vector<std::string> cells;
   for (int column = 0; column < 9; ++column) cells.push_back(dialog.cellText(0, column));
-  EXPECT_EQ(cells, (std::vector<std::string>{"Elk load for June", "129 grns", "Sierra", "Gameking", "IMR",
-                                             "4831", "54.4 grns", "3015 fps", "0.751 in"}));
+  EXPECT_EQ(cells, (std::vector<std::string>{"Elk load for June", "129 grns", "Sierra", "Gameking",
+                                             "IMR", "4831", "54.4 grns", "3015 fps", "0.751 in"}));
   EXPECT_EQ(dialog.cellText(1, 0), "");  // no such row
   ASSERT_EQ(OpenLoadDialog::kColumns.size(), 9u);
   EXPECT_STREQ(OpenLoadDialog::kColumns[6].heading, "Powder Weight");
