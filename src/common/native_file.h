@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 // The operating system's file calls, kept in one small file per platform (native_file_posix.cpp,
 // native_file_windows.cpp) so that everything above them is plain C++. Paths go to the system as
@@ -35,9 +36,15 @@ std::string processTag();
 class File {
  public:
   File() = default;
-  ~File();
-  File(File&& other) noexcept;
-  File& operator=(File&& other) noexcept;
+  ~File() { close(); }
+  File(File&& other) noexcept : handle_(std::exchange(other.handle_, kClosed)) {}
+  File& operator=(File&& other) noexcept {
+    if (this != &other) {
+      close();
+      handle_ = std::exchange(other.handle_, kClosed);
+    }
+    return *this;
+  }
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 

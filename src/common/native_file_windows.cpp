@@ -145,19 +145,6 @@ std::error_code checkWritable(const std::filesystem::path& path) {
 
 std::string processTag() { return std::to_string(GetCurrentProcessId()); }
 
-File::~File() { close(); }
-
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    close();
-    handle_ = other.handle_;
-    other.handle_ = kClosed;
-  }
-  return *this;
-}
-
 std::error_code File::openToRead(const std::filesystem::path& path, File& file,
                                  FileStatus& status) {
   const HANDLE handle = openHandle(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
