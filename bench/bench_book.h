@@ -1,7 +1,5 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,30 +7,12 @@
 #include <random>
 #include <string>
 
+#include "bench_scratch_folder.h"
 #include "common/cformat.h"
 #include "loads/load_database.h"
 #include "loads/load_rules.h"
 
 namespace deadhold::bench {
-
-// A scratch folder that goes with the benchmark run.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "deadhold-bench-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path_); }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
 
 // Writes a RELOADER.DAT of `count` loads in random order, each as a large book has them: a
 // caliber (from `caliberOf(random)`), weight, bullet and a name, the current load in the middle.

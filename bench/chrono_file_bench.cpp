@@ -1,13 +1,13 @@
 // Chronograph files of 100,000 lines, read from disk: a LabRadar report as the device writes it
 // (UTF-16, decimal commas) and a MagnetoSpeed log of many series. The target is under 50 ms.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 
+#include "bench_scratch_folder.h"
 #include "chrono/chrono_file.h"
 #include "common/cformat.h"
 
@@ -19,9 +19,6 @@ constexpr int kLines = 100000;
 class BenchFiles {
  public:
   BenchFiles() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "deadhold-chrono-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data());
     std::minstd_rand random(17);
     const auto speed = [&random] { return 2700.0 + static_cast<double>(random() % 20000) / 100; };
 
@@ -45,8 +42,6 @@ class BenchFiles {
     }
     write("LOG.CSV", magneto);
   }
-  ~BenchFiles() { std::filesystem::remove_all(folder_); }
-
   std::filesystem::path file(const char* name) const { return folder_ / name; }
 
  private:
@@ -55,7 +50,7 @@ class BenchFiles {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
-  std::filesystem::path folder_;
+  bench::ScratchFolder folder_;
 };
 
 const BenchFiles& files() {
