@@ -3,20 +3,11 @@
 #include <algorithm>
 
 namespace deadhold {
-namespace {
-
-unsigned char fold(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-}  // namespace
-
 int compareFolded(std::string_view a, std::string_view b) {
   const size_t common = std::min(a.size(), b.size());
   for (size_t i = 0; i < common; ++i) {
-    const unsigned char x = fold(a[i]);
-    const unsigned char y = fold(b[i]);
+    const unsigned char x = foldedByte(static_cast<unsigned char>(a[i]));
+    const unsigned char y = foldedByte(static_cast<unsigned char>(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/folded_compare.h"
+
 namespace deadhold {
 namespace {
 
@@ -18,9 +20,7 @@ std::uint64_t bigEndianWord(const unsigned char* bytes) {
 
 void foldToLower(std::string& text, std::size_t from) {
   auto* const bytes = reinterpret_cast<unsigned char*>(text.data());
-  for (std::size_t i = from; i < text.size(); ++i)
-    bytes[i] = static_cast<unsigned char>(bytes[i] +
-                                          (static_cast<unsigned>(bytes[i] - 'A') < 26 ? 32 : 0));
+  for (std::size_t i = from; i < text.size(); ++i) bytes[i] = foldedByte(bytes[i]);
 }
 
 FoldedKeys::FoldedKeys(std::size_t count) {
